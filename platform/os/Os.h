@@ -1,0 +1,35 @@
+#pragma once
+// The seam to the operating system: product code reaches Windows only through the interfaces
+// installed here. Windows builds start with the real calls, native builds with the simulation;
+// tests install the backend they prove.
+#include "platform/os/PrivateProfile.h"
+#include "platform/os/Registry.h"
+#include "platform/os/System.h"
+
+namespace os {
+
+struct Backend {
+    PrivateProfile* profile = nullptr;
+    Registry* registry = nullptr;
+    System* system = nullptr;
+};
+
+// The backend in use. Never null members.
+const Backend& backend();
+inline PrivateProfile& profile() { return *backend().profile; }
+inline Registry& registry() { return *backend().registry; }
+inline System& system() { return *backend().system; }
+
+// Installs a backend for its lifetime; members left null keep the one in use.
+class BackendScope {
+public:
+    explicit BackendScope(const Backend& replacement);
+    ~BackendScope();
+    BackendScope(const BackendScope&) = delete;
+    BackendScope& operator=(const BackendScope&) = delete;
+
+private:
+    Backend saved_;
+};
+
+}  // namespace os
