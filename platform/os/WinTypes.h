@@ -27,6 +27,8 @@ inline constexpr DWORD KeyDeleted = 1018;
 }  // namespace error
 
 inline constexpr DWORD InvalidFileAttributes = 0xFFFFFFFFu;
+inline constexpr DWORD FileAttributeReadOnly = 0x01;
 inline constexpr DWORD FileAttributeDirectory = 0x10;
+inline constexpr DWORD FileAttributeArchive = 0x20;  // what Windows reports for a plain file
 
 }  // namespace os

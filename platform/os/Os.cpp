@@ -1,0 +1,40 @@
+#include "platform/os/Os.h"
+
+#ifdef _WIN32
+#include "platform/os/win32/Win32Os.h"
+#else
+#include "platform/os/sim/SimOs.h"
+#endif
+
+namespace os {
+
+namespace {
+
+Backend StartingBackend() {
+#ifdef _WIN32
+    return win32::ProcessBackend();
+#else
+    static sim::SimOs processSim;
+    return processSim.backend();
+#endif
+}
+
+Backend& Installed() {
+    static Backend installed = StartingBackend();
+    return installed;
+}
+
+}  // namespace
+
+const Backend& backend() { return Installed(); }
+
+BackendScope::BackendScope(const Backend& replacement) : saved_(Installed()) {
+    Backend& installed = Installed();
+    if (replacement.profile) installed.profile = replacement.profile;
+    if (replacement.registry) installed.registry = replacement.registry;
+    if (replacement.system) installed.system = replacement.system;
+}
+
+BackendScope::~BackendScope() { Installed() = saved_; }
+
+}  // namespace os
