@@ -38,13 +38,27 @@ std::string ReadFile(const std::string& fileName) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+// A scratch folder for this process, removed when the run ends normally.
+class ScratchFolder {
+public:
+    ScratchFolder() : path_(fs::temp_directory_path() / ("olz-ini-fuzz-" + std::to_string(getpid()))) {
+        fs::create_directories(path_);
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        fs::remove_all(path_, ignored);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    const fs::path& path() const { return path_; }
+
+private:
+    fs::path path_;
+};
+
 const fs::path& Folder() {
-    static const fs::path folder = [] {
-        fs::path path = fs::temp_directory_path() / ("olz-ini-fuzz-" + std::to_string(getpid()));
-        fs::create_directories(path);
-        return path;
-    }();
-    return folder;
+    static const ScratchFolder folder;
+    return folder.path();
 }
 
 // Text that reads back as written: no brackets, '=', ';', quotes, line ends or outer blanks.
