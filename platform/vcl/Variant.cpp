@@ -215,7 +215,7 @@ std::string TimeToStr(DateTime value) {
     const double fraction = value.days - std::floor(value.days);
     auto seconds = static_cast<long>(std::llround(fraction * 86400.0));
     if (seconds >= 86400) seconds = 86399;
-    char buffer[16];
+    char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%02ld:%02ld:%02ld", seconds / 3600, seconds / 60 % 60,
                   seconds % 60);
     return buffer;
