@@ -120,13 +120,15 @@ bool TRegistry::KeyExists(const std::string& key) {
 }
 
 bool TRegistry::DeleteKey(const std::string& key) {
+    const std::string subKey = WithoutLeadingBackslash(key);
+    if (subKey.empty()) return false;
     {
         ScopedKey doomed;
         if (OpenBelowBase(key, os::access::AllAccess, false, doomed.out()) == os::error::Success) {
             DeleteSubKeys(doomed.get());
         }
     }
-    return os::registry().DeleteKey(BaseKey(key), WithoutLeadingBackslash(key).c_str()) == os::error::Success;
+    return os::registry().DeleteKey(BaseKey(key), subKey.c_str()) == os::error::Success;
 }
 
 bool TRegistry::HasSubKeys() { return os::registry().EnumKey(currentKey_, 0, nullptr) == os::error::Success; }

@@ -40,7 +40,8 @@ public:
     bool OpenKeyReadOnly(const std::string& key);
     void CloseKey();
     bool KeyExists(const std::string& key);
-    // Removes the key with everything below it.
+    // Removes the key with everything below it. An empty path would name the open key or the
+    // root itself and is refused.
     bool DeleteKey(const std::string& key);
     bool HasSubKeys();
     void GetKeyNames(std::vector<std::string>& names);

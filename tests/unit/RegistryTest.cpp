@@ -205,6 +205,8 @@ TEST_F(Registry, InspectsAndRemovesValuesAndKeys) {
     EXPECT_EQ(names, std::vector<std::string>{"Deep"});
     EXPECT_TRUE(reg.HasSubKeys());
 
+    EXPECT_FALSE(reg.DeleteKey("")) << "an empty path is not the open key";
+    EXPECT_TRUE(reg.KeyExists("\\Software\\Test\\Deep\\Deeper"));
     EXPECT_TRUE(reg.DeleteValue("Int"));
     EXPECT_FALSE(reg.DeleteValue("Int"));
     EXPECT_TRUE(reg.DeleteKey("Deep")) << "with everything below it";
