@@ -106,12 +106,16 @@ TEST_P(PrivateProfileContract, AMissingFileReadsAsEmpty) {
 
 TEST_P(PrivateProfileContract, CutsValuesToTheBuffer) {
     const std::string longText(3000, 'x');
-    WriteFileBytes(ini, "[S]\r\nlong=" + longText + "\r\nshort=abcdef\r\n");
+    WriteFileBytes(ini, "[S]\r\nlong=" + longText + "\r\nshort=abcdef\r\nquoted=\"abcdef\"\r\n");
     EXPECT_EQ(Get("S", "long"), std::string(2047, 'x'));
     EXPECT_EQ(Get("S", "short", "DEF", 4), "abc");
     EXPECT_EQ(Get("S", "short", "DEF", 1), "");
     EXPECT_EQ(Get("S", "short", "DEF", 0), "");
     EXPECT_EQ(Get("S", "missing", "default", 5), "defa");
+    // A quoted value one character too long for the buffer loses one more.
+    EXPECT_EQ(Get("S", "quoted", "DEF", 6), "abcde");
+    EXPECT_EQ(Get("S", "quoted", "DEF", 7), "abcde");
+    EXPECT_EQ(Get("S", "quoted", "DEF", 8), "abcdef");
 }
 
 TEST_P(PrivateProfileContract, CutsListsAndTerminatesTheLastName) {
