@@ -7,6 +7,7 @@ namespace os {
 
 using DWORD = std::uint32_t;
 using LONG = std::int32_t;
+using WindowHandle = std::uintptr_t;  // an HWND; 0 is none
 
 namespace error {
 inline constexpr DWORD Success = 0;
