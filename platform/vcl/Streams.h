@@ -26,9 +26,10 @@ public:
     // Copies `count` bytes to the position, growing the stream as needed (a gap left by a
     // position past the end reads as zeros); returns `count`.
     std::size_t Write(const void* buffer, std::size_t count);
-    // Like Read and Write, but raise EReadError("Stream read error") when fewer than `count`
-    // bytes remain; nothing is consumed then.
+    // Reads exactly `count` bytes, or raises EReadError("Stream read error") without
+    // consuming anything when fewer remain.
     void ReadBuffer(void* buffer, std::size_t count);
+    // Memory always takes all of it.
     void WriteBuffer(const void* buffer, std::size_t count) { Write(buffer, count); }
 
     // Moves the position and returns it. It may go past the end, never before the beginning
