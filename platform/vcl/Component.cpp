@@ -58,6 +58,11 @@ TComponent* TComponent::FindComponent(std::string_view name) const {
     return nullptr;
 }
 
+const std::any* TComponent::FindMethod(const std::string& name) const {
+    const auto found = methods_.find(name);
+    return found == methods_.end() ? nullptr : &found->second;
+}
+
 void TComponent::EndLoading() {
     loading_ = false;
     Loaded();

@@ -1,7 +1,9 @@
 #pragma once
 // Components: named objects in an ownership tree. An owner destroys what it owns, last created
 // first; a component destroyed on its own leaves its owner's list.
+#include <any>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -43,8 +45,18 @@ public:
     virtual TComponent* GetParentComponent() const { return nullptr; }
     virtual void SetParentComponent(TComponent*) {}
 
+    // A handler this component offers to the event properties of a form definition it reads;
+    // null when it has none of that name.
+    const std::any* FindMethod(const std::string& name) const;
+
 protected:
     virtual void Loaded() {}
+
+    // Offers a handler by name, as std::function<Signature>.
+    template <class Signature>
+    void PublishMethod(const std::string& name, std::function<Signature> handler) {
+        methods_[name] = std::move(handler);
+    }
 
 private:
     void Insert(TComponent* component);
@@ -55,6 +67,7 @@ private:
     std::int32_t tag_ = 0;
     bool loading_ = false;
     std::vector<TComponent*> components_;  // owned
+    std::map<std::string, std::any> methods_;
 };
 
 bool IsValidIdent(std::string_view name);

@@ -1,10 +1,27 @@
 #include "platform/vcl/Collection.h"
+#include "platform/vcl/Events.h"
 #include "platform/vcl/FormRecord.h"
 #include "platform/vcl/FormStream.h"
+
+#include <utility>
 
 namespace vcl {
 
 namespace {
+
+// The form being read, whose handlers event properties are bound to.
+const TComponent* loadingRoot = nullptr;
+
+class LoadingRootScope {
+public:
+    explicit LoadingRootScope(const TComponent& root) : saved_(std::exchange(loadingRoot, &root)) {}
+    ~LoadingRootScope() { loadingRoot = saved_; }
+    LoadingRootScope(const LoadingRootScope&) = delete;
+    LoadingRootScope& operator=(const LoadingRootScope&) = delete;
+
+private:
+    const TComponent* saved_;
+};
 
 [[noreturn]] void ThrowReadError(const std::string& where, const std::string& message) {
     throw EReadError("Error reading " + where + ": " + message);
@@ -135,6 +152,7 @@ public:
 
     void Read(const ComponentRecord& record) {
         CheckRootClass(record.className);
+        const LoadingRootScope scope(root_);
         root_.BeginLoading();
         root_.SetName(record.name);
         AssignProperties(root_, record.properties, Designation(root_));
@@ -176,6 +194,14 @@ private:
 };
 
 }  // namespace
+
+namespace detail {
+const std::any* FindLoadingMethod(const std::string& name) {
+    return loadingRoot ? loadingRoot->FindMethod(name) : nullptr;
+}
+
+void ThrowMethodNotFound(const std::string& name) { throw EPropertyError("Method " + name + " not found"); }
+}  // namespace detail
 
 void ReadComponent(TMemoryStream& stream, TComponent& root) { ComponentTreeReader(root).Read(DecodeForm(stream)); }
 
