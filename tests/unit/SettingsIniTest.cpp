@@ -9,6 +9,7 @@
 #include "platform/os/sim/SimOs.h"
 #include "platform/vcl/Exceptions.h"
 #include "settings/Settings.h"
+#include "tests/support/SettingItems.h"
 #include "tests/support/TempDir.h"
 
 using testing_support::ReadFileBytes;
@@ -20,12 +21,7 @@ namespace {
 class SettingsIni : public ::testing::Test {
 protected:
     TSettingItem& AddItem(const std::string& name, TSettingType type, const std::string& key = "Orlenza") {
-        TSettingItem& item = *settings.Settings().Add();
-        item.SetName(name);
-        item.SetDataType(type);
-        item.SetKey(key);
-        item.SetStorage(ssIniFile);
-        return item;
+        return testing_support::AddSettingItem(settings, ssIniFile, name, type, key);
     }
 
     testing_support::TempDir dir;

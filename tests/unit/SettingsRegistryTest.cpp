@@ -9,6 +9,7 @@
 #include "platform/vcl/Exceptions.h"
 #include "platform/vcl/Registry.h"
 #include "settings/Settings.h"
+#include "tests/support/SettingItems.h"
 
 using vcl::Variant;
 
@@ -17,12 +18,7 @@ namespace {
 class SettingsRegistry : public ::testing::Test {
 protected:
     TSettingItem& AddItem(const std::string& name, TSettingType type, const std::string& key = "Orlenza") {
-        TSettingItem& item = *settings.Settings().Add();
-        item.SetName(name);
-        item.SetDataType(type);
-        item.SetKey(key);
-        item.SetStorage(ssRegistry);
-        return item;
+        return testing_support::AddSettingItem(settings, ssRegistry, name, type, key);
     }
 
     // Writes a raw value under HKEY_CURRENT_USER\<path>.
