@@ -33,6 +33,10 @@ BackendScope::BackendScope(const Backend& replacement) : saved_(Installed()) {
     if (replacement.profile) installed.profile = replacement.profile;
     if (replacement.registry) installed.registry = replacement.registry;
     if (replacement.system) installed.system = replacement.system;
+    if (replacement.sound) installed.sound = replacement.sound;
+    if (replacement.htmlHelp) installed.htmlHelp = replacement.htmlHelp;
+    if (replacement.windows) installed.windows = replacement.windows;
+    if (replacement.process) installed.process = replacement.process;
 }
 
 BackendScope::~BackendScope() { Installed() = saved_; }

@@ -2,9 +2,13 @@
 // The seam to the operating system: product code reaches Windows only through the interfaces
 // installed here. Windows builds start with the real calls, native builds with the simulation;
 // tests install the backend they prove.
+#include "platform/os/HtmlHelp.h"
 #include "platform/os/PrivateProfile.h"
+#include "platform/os/Process.h"
 #include "platform/os/Registry.h"
+#include "platform/os/SoundPlayer.h"
 #include "platform/os/System.h"
+#include "platform/os/TopLevelWindows.h"
 
 namespace os {
 
@@ -12,6 +16,10 @@ struct Backend {
     PrivateProfile* profile = nullptr;
     Registry* registry = nullptr;
     System* system = nullptr;
+    SoundPlayer* sound = nullptr;
+    HtmlHelpViewer* htmlHelp = nullptr;
+    TopLevelWindows* windows = nullptr;
+    Process* process = nullptr;
 };
 
 // The backend in use. Never null members.
@@ -19,6 +27,10 @@ const Backend& backend();
 inline PrivateProfile& profile() { return *backend().profile; }
 inline Registry& registry() { return *backend().registry; }
 inline System& system() { return *backend().system; }
+inline SoundPlayer& sound() { return *backend().sound; }
+inline HtmlHelpViewer& htmlHelp() { return *backend().htmlHelp; }
+inline TopLevelWindows& windows() { return *backend().windows; }
+inline Process& process() { return *backend().process; }
 
 // Installs a backend for its lifetime; members left null keep the one in use.
 class BackendScope {

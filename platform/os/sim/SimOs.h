@@ -2,9 +2,13 @@
 // A whole simulated Windows for one test (or, natively, for the process): install it with
 // os::BackendScope scope{sim.backend()}.
 #include "platform/os/Os.h"
+#include "platform/os/sim/SimHtmlHelp.h"
+#include "platform/os/sim/SimProcess.h"
 #include "platform/os/sim/SimProfile.h"
 #include "platform/os/sim/SimRegistry.h"
+#include "platform/os/sim/SimSoundPlayer.h"
 #include "platform/os/sim/SimSystem.h"
+#include "platform/os/sim/SimTopLevelWindows.h"
 
 namespace os::sim {
 
@@ -12,8 +16,12 @@ struct SimOs {
     SimProfile profile;
     SimRegistry registry;
     SimSystem system;
+    SimSoundPlayer sound{system};  // plays on the system's clock
+    SimHtmlHelp htmlHelp;
+    SimTopLevelWindows windows;
+    SimProcess process;
 
-    Backend backend() { return {&profile, &registry, &system}; }
+    Backend backend() { return {&profile, &registry, &system, &sound, &htmlHelp, &windows, &process}; }
 };
 
 }  // namespace os::sim
