@@ -1,0 +1,5 @@
+#include "common/CommonClasses.h"
+
+#include "common/PBJustOne.h"
+
+void RegisterCommonClasses() { vcl::RegisterClass(TPBJustOne::StaticClassInfo()); }
