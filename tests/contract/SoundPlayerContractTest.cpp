@@ -58,6 +58,11 @@ Bytes Patched(Bytes image, std::size_t at, const Bytes& bytes) {
     return image;
 }
 
+Bytes Longer(Bytes bytes, std::size_t more) {
+    bytes.resize(bytes.size() + more);
+    return bytes;
+}
+
 // 0.1 s of 16-bit mono at 8 kHz.
 const Bytes kTenthOfASecond = Riff({{"fmt ", Pcm(1, 8000, 16)}, {"data", Bytes(1600)}});
 // Where its fields lie.
@@ -121,9 +126,10 @@ TEST(SimSoundPlayer, AcceptsOnlyPlayableWaveImages) {
         bool playable;
     };
     const Case cases[] = {
-        {"other chunks first, an odd one padded", Riff({{"LIST", Bytes(3)}, {"fmt ", Pcm(2, 44100, 8)}, {"data", Bytes(5)}}), true},
+        {"other chunks first, an odd one padded",
+         Riff({{"LIST", Bytes(3)}, {"fmt ", Pcm(2, 44100, 8)}, {"data", Bytes(5)}}), true},
         {"an empty sound", Riff({{"fmt ", Pcm(2, 22050, 16)}, {"data", {}}}), true},
-        {"a longer format chunk", Riff({{"fmt ", [] { Bytes b = Pcm(1, 8000, 8); b.resize(18); return b; }()}, {"data", Bytes(8)}}), true},
+        {"a longer format chunk", Riff({{"fmt ", Longer(Pcm(1, 8000, 8), 2)}, {"data", Bytes(8)}}), true},
         {"the RIFF chunk cut short", cut, false},
         {"not RIFF", Patched(kTenthOfASecond, 0, {'R', 'I', 'F', 'X'}), false},
         {"not WAVE", Patched(kTenthOfASecond, 8, {'A', 'V', 'I', ' '}), false},
