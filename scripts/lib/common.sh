@@ -39,3 +39,14 @@ ensure_display() {
   trap 'kill "$xvfb_pid" 2>/dev/null' EXIT
   for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return; sleep 0.1; done
 }
+
+# Waits (up to 20 s) for a top-level window with exactly this title; prints its X window id.
+wait_for_window() {
+  local title=$1 id
+  for _ in $(seq 200); do
+    id=$(xdotool search --name "^${title}\$" 2>/dev/null | head -n 1)
+    if [ -n "$id" ]; then echo "$id"; return 0; fi
+    sleep 0.1
+  done
+  return 1
+}
