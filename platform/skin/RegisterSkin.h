@@ -1,0 +1,5 @@
+#pragma once
+// Makes the skinned controls, and the framework's own controls, known to form definitions.
+namespace vcl {
+void RegisterSkinClasses();
+}

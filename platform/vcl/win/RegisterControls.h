@@ -1,0 +1,5 @@
+#pragma once
+// Makes the framework's Windows classes known to form definitions.
+namespace vcl {
+void RegisterControlClasses();
+}
