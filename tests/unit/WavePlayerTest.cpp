@@ -129,9 +129,9 @@ TEST_F(WavePlayerTest, DestroyingItStopsTheSoundItPlays) {
 
 // The bytes of a property in a definition: its name as a short string, then its value.
 Bytes PropertyBytes(const std::string& name, const Bytes& value) {
-    Bytes bytes{static_cast<std::uint8_t>(name.size())};
-    bytes.insert(bytes.end(), name.begin(), name.end());
-    bytes.insert(bytes.end(), value.begin(), value.end());
+    Bytes bytes(1 + name.size() + value.size());
+    bytes[0] = static_cast<std::uint8_t>(name.size());
+    std::copy(value.begin(), value.end(), std::copy(name.begin(), name.end(), bytes.begin() + 1));
     return bytes;
 }
 
