@@ -1,0 +1,89 @@
+// The manager's window definition agrees with the code around it: the settings it declares are
+// the configuration file's, every control the theme follows exists, and every handler it
+// names is one the window offers.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <set>
+
+#include "platform/vcl/FormText.h"
+#include "settings/ConfigFile.h"
+
+namespace {
+
+using vcl::ComponentRecord;
+
+ComponentRecord ManagerDefinition() {
+#ifdef _WIN32
+    const std::string path = "Z:" OLZ_SOURCE_DIR "/manager/FMain.olzform";  // Wine's drive for the host's files
+#else
+    const std::string path = OLZ_SOURCE_DIR "/manager/FMain.olzform";
+#endif
+    std::ifstream in(path, std::ios::binary);
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return vcl::ParseFormText(text, [](const std::string&) { return std::vector<std::uint8_t>{}; });
+}
+
+void Collect(const ComponentRecord& record, std::map<std::string, const ComponentRecord*>& byName) {
+    byName[record.name] = &record;
+    for (const ComponentRecord& child : record.children) Collect(child, byName);
+}
+
+const vcl::PropValue* Find(const ComponentRecord& record, const std::string& name) {
+    for (const vcl::NamedValue& value : record.properties)
+        if (value.name == name) return &value.value;
+    return nullptr;
+}
+
+class ManagerDefinitionTest : public ::testing::Test {
+protected:
+    void SetUp() override { Collect(root, components); }
+    ComponentRecord root = ManagerDefinition();
+    std::map<std::string, const ComponentRecord*> components;
+};
+
+TEST_F(ManagerDefinitionTest, DeclaresTheTwelveConfigurationItems) {
+    ASSERT_TRUE(components.count("Settings"));
+    const vcl::PropValue* items = Find(*components["Settings"], "Settings");
+    ASSERT_NE(items, nullptr);
+    const auto& collection = items->As<vcl::CollectionValue>().items;
+    ASSERT_EQ(collection.size(), config::kItems.size());
+    for (std::size_t i = 0; i < collection.size(); ++i) {
+        const vcl::PropertyList& item = collection[i];
+        EXPECT_EQ(item.at(0).value.As<std::string>(), config::kItems[i].name);
+        const std::string type = item.at(1).value.As<vcl::Ident>().name;
+        EXPECT_EQ(type, vcl::EnumNames<TSettingType>::names[static_cast<std::size_t>(config::kItems[i].type)]);
+    }
+    EXPECT_EQ(Find(*components["Settings"], "BaseKey")->As<std::string>(), config::kBaseKey);
+}
+
+TEST_F(ManagerDefinitionTest, EveryThemedControlExists) {
+    ASSERT_TRUE(components.count("suiThemeManager"));
+    const auto& names = Find(*components["suiThemeManager"], "Controls")->As<vcl::ListValue>().values;
+    EXPECT_EQ(names.size(), 34u);
+    for (const vcl::PropValue& name : names) EXPECT_TRUE(components.count(name.As<std::string>())) << name.As<std::string>();
+}
+
+TEST_F(ManagerDefinitionTest, NamesOnlyTheHandlersTheWindowOffers) {
+    const std::set<std::string> offered{
+        "FormCreate",          "FormClose",           "FormKeyUp",           "MOExitClick",
+        "suiBLogonCloseClick", "MOIndexClick",        "MOAboutClick",        "suiPCMainChange",
+        "suiTVLogonChanging",  "suiTVEngineChanging", "suiTVServiceChanging", "suiTVMasterChanging",
+        "suiTBInactivityChange", "suiTBVoiceAttemptsChange", "suiTBPasswordAttemptsChange", "suiTBLockoutChange",
+        "suiTBSensitivityChange", "suiTBConfidenceChange", "TSInactivityShow", "TSAttemptsShow",
+        "TSLockoutShow",       "TSSensitivityShow",   "TSConfidenceShow",    "suiCBThemeChange",
+        "suiCBLanguageChange"};
+    std::set<std::string> named;
+    for (const auto& [name, record] : components)
+        for (const vcl::NamedValue& value : record->properties)
+            if (value.name.rfind("On", 0) == 0) named.insert(value.value.As<vcl::Ident>().name);
+    EXPECT_EQ(named, offered);
+    int closeButtons = 0;
+    for (const auto& [name, record] : components)
+        if (record->className == "TsuiButton" && Find(*record, "Caption")->As<std::string>() == "Close") ++closeButtons;
+    EXPECT_EQ(closeButtons, 14);
+}
+
+}  // namespace
