@@ -1,11 +1,33 @@
 #include "platform/skin/RegisterSkin.h"
 
+// Before <windows.h>, which renames RegisterClass to RegisterClassA.
+#include "platform/vcl/Classes.h"
+
+#include "platform/skin/SuiButton.h"
+#include "platform/skin/SuiCheckBox.h"
+#include "platform/skin/SuiComboBox.h"
+#include "platform/skin/SuiForm.h"
+#include "platform/skin/SuiPageControl.h"
+#include "platform/skin/SuiRadioButton.h"
+#include "platform/skin/SuiRadioGroup.h"
+#include "platform/skin/SuiTrackBar.h"
+#include "platform/skin/SuiTreeView.h"
+#include "platform/skin/SuiURLLabel.h"
 #include "platform/vcl/win/RegisterControls.h"
+
+// Here RegisterClass is the framework's.
+#undef RegisterClass
 
 namespace vcl {
 
 void RegisterSkinClasses() {
     RegisterControlClasses();
+    for (const ClassInfo* info :
+         {&TsuiButton::StaticClassInfo(), &TsuiCheckBox::StaticClassInfo(), &TsuiRadioButton::StaticClassInfo(),
+          &TsuiRadioGroup::StaticClassInfo(), &TsuiTrackBar::StaticClassInfo(), &TsuiTreeView::StaticClassInfo(),
+          &TsuiPageControl::StaticClassInfo(), &TsuiTabSheet::StaticClassInfo(),
+          &TsuiComboBox::StaticClassInfo(), &TsuiURLLabel::StaticClassInfo(), &TsuiForm::StaticClassInfo()})
+        RegisterClass(*info);
 }
 
 }  // namespace vcl

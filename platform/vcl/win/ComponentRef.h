@@ -26,6 +26,12 @@ struct PropertyCodec<TComponentName> {
     }
 };
 
+// Where the references of `holder` are looked up: among the components of its owner (its
+// form), or of itself when it has none.
+inline const TComponent& ReferenceScope(const TComponent& holder) {
+    return holder.Owner() ? *holder.Owner() : holder;
+}
+
 template <class T>
 class TComponentRef {
 public:

@@ -229,6 +229,11 @@ void TForm::Loaded() {
     HandleNeeded();
 }
 
+void TForm::TextChanged() {
+    TWinControl::TextChanged();
+    if (frame_) frame_->FormCaptionChanged();
+}
+
 void TForm::DoCreate() {
     win::Guarded([this] { onCreate_(this); });
     if (Visible()) VisibleChanged();

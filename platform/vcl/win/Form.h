@@ -70,6 +70,8 @@ public:
     virtual void MenuChanged() = 0;
     // Alt with a letter: opens the menu bar entry with that accelerator; false when none.
     virtual bool OpenMenuByKey(char key) = 0;
+    // The form's caption changed.
+    virtual void FormCaptionChanged() = 0;
 };
 
 class TForm : public TWinControl {
@@ -137,6 +139,7 @@ protected:
     bool PreviewKey(UINT message, WORD& key) override;
     bool TopLevelShowing() const override { return Visible(); }
     void Loaded() override;
+    void TextChanged() override;
     void VisibleChanged() override;
 
 private:

@@ -139,7 +139,7 @@ void TMainMenu::SetImages(TImageList* images) {
 
 void TMainMenu::Loaded() {
     TComponent::Loaded();
-    images_.Resolve(Scope());
+    images_.Resolve(ReferenceScope(*this));
 }
 
 bool TMainMenu::DispatchCommand(UINT command) {

@@ -93,8 +93,7 @@ protected:
 private:
     friend class TMenuItem;
     TComponentName ImagesName() const { return images_.Name(); }
-    void SetImagesName(TComponentName name) { images_.SetName(name, *this, Scope()); }
-    const TComponent& Scope() const { return Owner() ? *Owner() : static_cast<const TComponent&>(*this); }
+    void SetImagesName(TComponentName name) { images_.SetName(name, *this, ReferenceScope(*this)); }
 
     std::unique_ptr<TMenuItem> items_;
     TComponentRef<TImageList> images_;

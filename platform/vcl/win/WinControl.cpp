@@ -281,6 +281,10 @@ void TWinControl::SyncBoundsFromWindow() {
     const bool child = (GetWindowLongPtrA(handle_, GWL_STYLE) & WS_CHILD) != 0;
     MapWindowPoints(HWND_DESKTOP, child ? GetParent(handle_) : HWND_DESKTOP, reinterpret_cast<POINT*>(&bounds), 2);
     const FlagScope scope(syncingBounds_);
+    WindowMoved(bounds);
+}
+
+void TWinControl::WindowMoved(const RECT& bounds) {
     SetAlignedBounds(bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top);
 }
 

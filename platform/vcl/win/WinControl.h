@@ -41,6 +41,8 @@ public:
     // The window, made first when needed (with the parents' windows).
     HWND Handle();
     bool HandleAllocated() const { return handle_ != nullptr; }
+    // The window when it exists, else null; never makes one.
+    HWND ExistingHandle() const { return handle_; }
     void HandleNeeded();
     // The control behind a window of the framework; null for other windows.
     static TWinControl* FromHandle(HWND window);
@@ -84,6 +86,9 @@ protected:
     virtual HBRUSH CtlColor(HDC dc);
     // Showing() changed.
     virtual void ShowingChanged() {}
+    // The window was moved or sized (by the system or the user): `bounds` is its rectangle in
+    // the parent's client coordinates.
+    virtual void WindowMoved(const RECT& bounds);
     // The root control sees a key first; true swallows it. `key` may be changed.
     virtual bool PreviewKey(UINT message, WORD& key);
     // Whether a control without parent is on the screen: only a form can be.
