@@ -4,6 +4,6 @@
 #include "common/WavePlay.h"
 
 void RegisterCommonClasses() {
-    vcl::RegisterClass(TPBJustOne::StaticClassInfo());
-    vcl::RegisterClass(TWavePlayer::StaticClassInfo());
+    vcl::RegisterComponentClass(TPBJustOne::StaticClassInfo());
+    vcl::RegisterComponentClass(TWavePlayer::StaticClassInfo());
 }

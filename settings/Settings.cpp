@@ -100,7 +100,7 @@ const vcl::ClassInfo& TSettings::StaticClassInfo() {
     return info;
 }
 
-void RegisterSettingsClasses() { vcl::RegisterClass(TSettings::StaticClassInfo()); }
+void RegisterSettingsClasses() { vcl::RegisterComponentClass(TSettings::StaticClassInfo()); }
 
 TSettings::TSettings(vcl::TComponent* owner)
     : TComponent(owner),

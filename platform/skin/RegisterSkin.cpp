@@ -1,6 +1,5 @@
 #include "platform/skin/RegisterSkin.h"
 
-// Before <windows.h>, which renames RegisterClass to RegisterClassA.
 #include "platform/vcl/Classes.h"
 
 #include "platform/skin/SuiButton.h"
@@ -15,9 +14,6 @@
 #include "platform/skin/SuiURLLabel.h"
 #include "platform/vcl/win/RegisterControls.h"
 
-// Here RegisterClass is the framework's.
-#undef RegisterClass
-
 namespace vcl {
 
 void RegisterSkinClasses() {
@@ -27,7 +23,7 @@ void RegisterSkinClasses() {
           &TsuiRadioGroup::StaticClassInfo(), &TsuiTrackBar::StaticClassInfo(), &TsuiTreeView::StaticClassInfo(),
           &TsuiPageControl::StaticClassInfo(), &TsuiTabSheet::StaticClassInfo(),
           &TsuiComboBox::StaticClassInfo(), &TsuiURLLabel::StaticClassInfo(), &TsuiForm::StaticClassInfo()})
-        RegisterClass(*info);
+        RegisterComponentClass(*info);
 }
 
 }  // namespace vcl

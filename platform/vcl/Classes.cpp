@@ -129,7 +129,7 @@ std::vector<std::string> PropertyCodec<std::vector<std::string>>::Decode(const P
     return strings;
 }
 
-void RegisterClass(const ClassInfo& info) { Registry()[info.Name()] = &info; }
+void RegisterComponentClass(const ClassInfo& info) { Registry()[info.Name()] = &info; }
 
 const ClassInfo* FindClass(std::string_view name) {
     const auto& classes = Registry();

@@ -286,7 +286,7 @@ ClassBuilder<T>& ClassBuilder<T>::Add(PropInfo info) {
 }
 
 // The class registry that form definitions create components from.
-void RegisterClass(const ClassInfo& info);
+void RegisterComponentClass(const ClassInfo& info);
 const ClassInfo* FindClass(std::string_view name);  // case-insensitive; null when unknown
 
 // Property access by name. A path may reach into nested objects ("Font.Name"). Unknown names

@@ -161,9 +161,9 @@ const vcl::ClassInfo& TFuzzForm::StaticClassInfo() {
 }
 
 void RegisterFuzzClasses() {
-    vcl::RegisterClass(TFuzzForm::StaticClassInfo());
-    vcl::RegisterClass(TFuzzControl::StaticClassInfo());
-    vcl::RegisterClass(TFuzzData::StaticClassInfo());
+    vcl::RegisterComponentClass(TFuzzForm::StaticClassInfo());
+    vcl::RegisterComponentClass(TFuzzControl::StaticClassInfo());
+    vcl::RegisterComponentClass(TFuzzData::StaticClassInfo());
 }
 
 template <class T>

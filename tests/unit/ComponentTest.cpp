@@ -203,7 +203,7 @@ TEST(ComponentProperties, ReadAndWrittenByNameIgnoringCase) {
     EXPECT_EQ(vcl::GetPropValue(panel, "border.width"), PropValue(std::int64_t{3}));
     EXPECT_EQ(vcl::GetPropValue(panel, "Tag"), PropValue(std::int64_t{-7}));
     EXPECT_EQ(&vcl::GetObjectProp(panel, "Border"), &panel.Border());
-    vcl::RegisterClass(TTestPanel::StaticClassInfo());
+    vcl::RegisterComponentClass(TTestPanel::StaticClassInfo());
     EXPECT_EQ(vcl::FindClass("ttestpanel"), &TTestPanel::StaticClassInfo());
 }
 

@@ -61,7 +61,7 @@ std::vector<std::uint8_t> Definition(const std::string& clickHandler) {
 
 class FormEvents : public ::testing::Test {
 protected:
-    void SetUp() override { vcl::RegisterClass(TClicker::StaticClassInfo()); }
+    void SetUp() override { vcl::RegisterComponentClass(TClicker::StaticClassInfo()); }
 };
 
 TEST_F(FormEvents, AStoredHandlerNameBindsToTheFormsHandler) {

@@ -300,7 +300,7 @@ protected:
              {&TSampleComponent::StaticClassInfo(), &TItemHolder::StaticClassInfo(), &TBlob::StaticClassInfo(),
               &TFormControl::StaticClassInfo(), &TOrderRecorder::StaticClassInfo(), &TTestForm::StaticClassInfo(),
               &TDerivedTestForm::StaticClassInfo()})
-            vcl::RegisterClass(*info);
+            vcl::RegisterComponentClass(*info);
     }
     void SetUp() override { EventLog().clear(); }
 };

@@ -1,6 +1,5 @@
 #include "platform/vcl/win/RegisterControls.h"
 
-// Before <windows.h>, which renames RegisterClass to RegisterClassA.
 #include "platform/vcl/Classes.h"
 
 #include "platform/vcl/win/ImageList.h"
@@ -9,9 +8,6 @@
 #include "platform/vcl/win/PageControl.h"
 #include "platform/vcl/win/Panel.h"
 
-// Here RegisterClass is the framework's.
-#undef RegisterClass
-
 namespace vcl {
 
 void RegisterControlClasses() {
@@ -19,7 +15,7 @@ void RegisterControlClasses() {
                                   &TPageControl::StaticClassInfo(), &TTabSheet::StaticClassInfo(),
                                   &TImageList::StaticClassInfo(), &TMainMenu::StaticClassInfo(),
                                   &TMenuItem::StaticClassInfo()})
-        RegisterClass(*info);
+        RegisterComponentClass(*info);
 }
 
 }  // namespace vcl
