@@ -6,9 +6,12 @@
 #include "platform/skin/SuiCheckBox.h"
 #include "platform/skin/SuiComboBox.h"
 #include "platform/skin/SuiForm.h"
+#include "platform/skin/SuiMainMenu.h"
+#include "platform/skin/SuiMessageDialog.h"
 #include "platform/skin/SuiPageControl.h"
 #include "platform/skin/SuiRadioButton.h"
 #include "platform/skin/SuiRadioGroup.h"
+#include "platform/skin/SuiThemeManager.h"
 #include "platform/skin/SuiTrackBar.h"
 #include "platform/skin/SuiTreeView.h"
 #include "platform/skin/SuiURLLabel.h"
@@ -22,7 +25,8 @@ void RegisterSkinClasses() {
          {&TsuiButton::StaticClassInfo(), &TsuiCheckBox::StaticClassInfo(), &TsuiRadioButton::StaticClassInfo(),
           &TsuiRadioGroup::StaticClassInfo(), &TsuiTrackBar::StaticClassInfo(), &TsuiTreeView::StaticClassInfo(),
           &TsuiPageControl::StaticClassInfo(), &TsuiTabSheet::StaticClassInfo(),
-          &TsuiComboBox::StaticClassInfo(), &TsuiURLLabel::StaticClassInfo(), &TsuiForm::StaticClassInfo()})
+          &TsuiComboBox::StaticClassInfo(), &TsuiURLLabel::StaticClassInfo(), &TsuiForm::StaticClassInfo(),
+          &TsuiMainMenu::StaticClassInfo(), &TsuiMessageDialog::StaticClassInfo(), &TsuiThemeManager::StaticClassInfo()})
         RegisterComponentClass(*info);
 }
 

@@ -10,9 +10,9 @@ constexpr COLORREF Rgb(int r, int g, int b) {
 
 // In the order of TsuiUIStyle.
 constexpr std::array<TSkinStyle, 5> kStyles{{
-    // MacOS: light grey, square corners, a one-pixel grey frame.
-    {Rgb(231, 231, 231), Rgb(127, 127, 127), Rgb(0, 0, 0), Rgb(150, 150, 150), Rgb(250, 250, 250),
-     Rgb(208, 208, 208), Rgb(32, 32, 32), Rgb(255, 255, 255), Rgb(218, 218, 218), Rgb(255, 255, 255),
+    // MacOS: light grey, square corners, a one-pixel grey frame, a graphite title.
+    {Rgb(231, 231, 231), Rgb(127, 127, 127), Rgb(0, 0, 0), Rgb(150, 150, 150), Rgb(172, 172, 172),
+     Rgb(122, 122, 122), Rgb(255, 255, 255), Rgb(255, 255, 255), Rgb(218, 218, 218), Rgb(255, 255, 255),
      Rgb(232, 238, 247), Rgb(196, 196, 196), Rgb(226, 226, 226), Rgb(56, 117, 215), Rgb(255, 255, 255),
      Rgb(56, 117, 215), Rgb(255, 255, 255), 24, 22},
     // WinXP: beige faces under a blue title.

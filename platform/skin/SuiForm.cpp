@@ -18,6 +18,7 @@ const ClassInfo& TsuiForm::StaticClassInfo() {
             .Property("Align", &TControl::Align, &TControl::SetAlign, TAlign::alClient)
             .Property("BorderIcons", &TsuiForm::BorderIcons, &TsuiForm::SetBorderIcons,
                       TBorderIcons{TBorderIcon::biSystemMenu, TBorderIcon::biMinimize, TBorderIcon::biMaximize})
+            .Object("CaptionFont", &TsuiForm::CaptionFont)
             .Property("ShowAppIcon", &TsuiForm::ShowAppIcon, &TsuiForm::SetShowAppIcon, true)
             .Property("UIStyle", &TsuiForm::UIStyle, &TsuiForm::SetUIStyle, TsuiUIStyle::MacOS)
             .Creatable()
@@ -25,7 +26,12 @@ const ClassInfo& TsuiForm::StaticClassInfo() {
     return info;
 }
 
-TsuiForm::TsuiForm(TComponent* owner) : TWinControl(owner) { SetAlign(TAlign::alClient); }
+TsuiForm::TsuiForm(TComponent* owner) : TWinControl(owner) {
+    SetAlign(TAlign::alClient);
+    captionFont_.SetStyle(TFontStyles{TFontStyle::fsBold});
+    captionFont_.SetColor(clDefault);
+    captionFont_.OnChange = [this] { RepaintFrame(); };
+}
 
 TsuiForm::~TsuiForm() {
     // Still on the form that knows it as its frame: the form outlives the frame.
@@ -121,14 +127,13 @@ POINT TsuiForm::ScreenToWindowPoint(LPARAM screen) const {
     return POINT{win::LowSigned(screen) - window.left, win::HighSigned(screen) - window.top};
 }
 
-HFONT TsuiForm::TitleFont() {
-    if (!titleFont_) {
-        LOGFONTA font{};
-        GetObjectA(Font().Handle(), sizeof font, &font);
-        font.lfWeight = FW_BOLD;
-        titleFont_.Reset(CreateFontIndirectA(&font));
-    }
-    return titleFont_.Get();
+COLORREF TsuiForm::TitleColor() const {
+    return captionFont_.Color() == clDefault ? Skin().titleText : ColorToRGB(captionFont_.Color());
+}
+
+const TSkinStyle& TsuiForm::MenuSkin() const {
+    if (const auto* skinned = dynamic_cast<const TSkinned*>(Menu())) return skinned->Skin();
+    return Skin();
 }
 
 std::string TsuiForm::TitleText() const {
@@ -164,12 +169,6 @@ void TsuiForm::TextChanged() {
     RepaintFrame();
 }
 
-void TsuiForm::FontChanged() {
-    TWinControl::FontChanged();
-    titleFont_.Reset();
-    RepaintFrame();
-}
-
 void TsuiForm::UIStyleChanged() {
     MenuChanged();  // the style's bar heights may differ
     Invalidate();
@@ -194,12 +193,12 @@ void TsuiForm::PaintFrame(HDC dc) {
         DrawIconEx(dc, icon.left, icon.top, appIcon, kIconSize, kIconSize, 0, nullptr, DI_NORMAL);
     }
     RECT text{icon.right + 6, title.top, BoxRect(Part::None).right - 4, title.bottom};
-    skin::DrawLabel(dc, text, TitleText(), TitleFont(), style.titleText,
+    skin::DrawLabel(dc, text, TitleText(), captionFont_.Handle(), TitleColor(),
                     DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
     for (Part box : {Part::Minimize, Part::Maximize, Part::Close}) PaintBox(dc, box);
 
     if (const TMainMenu* menu = Menu())
-        menuBar_.Paint(dc, *menu, Font().Handle(), MenuBarRect(), style, hot_ == Part::MenuBar ? hotEntry_ : -1);
+        menuBar_.Paint(dc, *menu, Font().Handle(), MenuBarRect(), MenuSkin(), hot_ == Part::MenuBar ? hotEntry_ : -1);
 }
 
 void TsuiForm::PaintBox(HDC dc, Part box) {
@@ -213,7 +212,7 @@ void TsuiForm::PaintBox(HDC dc, Part box) {
     const skin::Glyph glyph = box == Part::Close      ? skin::Glyph::Close
                               : box == Part::Maximize ? skin::Glyph::Maximize
                                                       : skin::Glyph::Minimize;
-    skin::DrawGlyph(dc, rect, glyph, style.titleText);
+    skin::DrawGlyph(dc, rect, glyph, TitleColor());
 }
 
 void TsuiForm::SetHot(Part part, int entry) {
@@ -251,7 +250,7 @@ void TsuiForm::OpenMenu(int entry) {
     hot_ = Part::MenuBar;
     hotEntry_ = entry;
     RepaintFrame();
-    const UINT command = menuBar_.Open(*menu, entry, Handle(), onScreen, Skin());
+    const UINT command = menuBar_.Open(*menu, entry, Handle(), onScreen, MenuSkin());
     hot_ = Part::None;
     hotEntry_ = -1;
     RepaintFrame();
@@ -390,7 +389,7 @@ LRESULT TsuiForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DRAWITEM: {
             const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
             if (item.CtlType != ODT_MENU) break;
-            menuBar_.DrawItem(item, Font().Handle(), Skin());
+            menuBar_.DrawItem(item, Font().Handle(), MenuSkin());
             return TRUE;
         }
         default: break;

@@ -4,7 +4,8 @@
 // caption, minimise, maximise and close boxes; dragging it moves the form) and, when the form
 // has a main menu, the menu bar. The form itself loses its own caption and border but keeps
 // its system menu, taskbar button and Alt+F4. The frame's window text is its caption; empty,
-// the form's caption shows.
+// the form's caption shows. CaptionFont draws it, in the style's title colour unless the font
+// has a colour of its own. A menu with a UIStyle of its own is drawn in that style.
 #include "platform/skin/SkinStyle.h"
 #include "platform/skin/SuiMenuBar.h"
 #include "platform/vcl/win/Form.h"
@@ -21,9 +22,12 @@ public:
     void SetBorderIcons(TBorderIcons icons);
     bool ShowAppIcon() const { return showAppIcon_; }
     void SetShowAppIcon(bool show);
+    TFont& CaptionFont() { return captionFont_; }
 
     void SetParent(TWinControl* parent) override;
     RECT ClientArea() const override;
+    // How much wider and taller the frame is than the area it leaves its controls.
+    SIZE NonClientSize() const { return SIZE{2, TopInset() + 1}; }
     COLORREF BackgroundRGB() const override { return Skin().background; }
 
     void MenuChanged() override;
@@ -34,7 +38,6 @@ protected:
     void CreateParams(TCreateParams& params) override;
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void TextChanged() override;
-    void FontChanged() override;
     void UIStyleChanged() override;
 
 private:
@@ -50,8 +53,9 @@ private:
     RECT IconRect() const;
     Part PartAt(POINT windowPoint) const;
     POINT ScreenToWindowPoint(LPARAM screen) const;
-    HFONT TitleFont();
     std::string TitleText() const;
+    COLORREF TitleColor() const;
+    const TSkinStyle& MenuSkin() const;
 
     void RepaintFrame();
     void PaintFrame(HDC dc);
@@ -70,7 +74,7 @@ private:
     Part pressed_ = Part::None;
     bool pressedInside_ = false;
     skin::MenuBar menuBar_;
-    win::UniqueFont titleFont_;
+    TFont captionFont_;
 };
 
 }  // namespace vcl

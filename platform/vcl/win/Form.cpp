@@ -48,6 +48,24 @@ private:
 
 }  // namespace
 
+namespace {
+constexpr std::array<std::string_view, 11> kModalResultNames{
+    "mrNone", "mrOk", "mrCancel", "mrAbort", "mrRetry", "mrIgnore", "mrYes", "mrNo", "mrAll", "mrNoToAll", "mrYesToAll"};
+}  // namespace
+
+PropValue PropertyCodec<TModalResult>::Encode(TModalResult result) {
+    const auto index = static_cast<std::size_t>(result);
+    if (index < kModalResultNames.size()) return Ident{std::string(kModalResultNames[index])};
+    return static_cast<std::int64_t>(result);
+}
+
+TModalResult PropertyCodec<TModalResult>::Decode(const PropValue& value) {
+    if (!value.Is<Ident>()) return static_cast<TModalResult>(PropertyCodec<int>::Decode(value));
+    for (std::size_t i = 0; i < kModalResultNames.size(); ++i)
+        if (SameText(kModalResultNames[i], value.As<Ident>().name)) return static_cast<TModalResult>(i);
+    ThrowInvalidPropertyValue();
+}
+
 TShiftState KeyboardShiftState() {
     TShiftState shift;
     if (GetKeyState(VK_SHIFT) < 0) shift.Include(TShiftKey::ssShift);

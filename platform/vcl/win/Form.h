@@ -49,15 +49,26 @@ struct EnumNames<TShiftKey> {
 using TShiftState = TSet<TShiftKey>;
 TShiftState KeyboardShiftState();
 
-using TModalResult = int;
-inline constexpr TModalResult mrNone = 0;
-inline constexpr TModalResult mrOk = IDOK;
-inline constexpr TModalResult mrCancel = IDCANCEL;
-inline constexpr TModalResult mrAbort = IDABORT;
-inline constexpr TModalResult mrRetry = IDRETRY;
-inline constexpr TModalResult mrIgnore = IDIGNORE;
-inline constexpr TModalResult mrYes = IDYES;
-inline constexpr TModalResult mrNo = IDNO;
+// The result of a modal run; stored in definitions by name (mrOk) or number.
+enum TModalResult : int {
+    mrNone = 0,
+    mrOk = IDOK,
+    mrCancel = IDCANCEL,
+    mrAbort = IDABORT,
+    mrRetry = IDRETRY,
+    mrIgnore = IDIGNORE,
+    mrYes = IDYES,
+    mrNo = IDNO,
+    mrAll,
+    mrNoToAll,
+    mrYesToAll,
+};
+
+template <>
+struct PropertyCodec<TModalResult> {
+    static PropValue Encode(TModalResult result);
+    static TModalResult Decode(const PropValue& value);
+};
 
 using TCloseEvent = void(TObject* sender, TCloseAction& action);
 using TKeyEvent = void(TObject* sender, std::uint16_t& key, TShiftState shift);

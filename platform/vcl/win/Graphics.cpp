@@ -18,7 +18,7 @@ constexpr NamedColor kColorNames[] = {
     {"clRed", clRed},             {"clBlue", clBlue},           {"clWhite", clWhite},
     {"clBtnFace", clBtnFace},     {"clBtnText", clBtnText},     {"clWindow", clWindow},
     {"clWindowText", clWindowText}, {"clHighlight", clHighlight}, {"clHighlightText", clHighlightText},
-    {"clGrayText", clGrayText},
+    {"clGrayText", clGrayText},   {"clDefault", clDefault},
 };
 
 }  // namespace

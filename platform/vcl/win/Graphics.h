@@ -38,6 +38,8 @@ inline constexpr TColor clWindowText = SystemColor(COLOR_WINDOWTEXT);
 inline constexpr TColor clHighlight = SystemColor(COLOR_HIGHLIGHT);
 inline constexpr TColor clHighlightText = SystemColor(COLOR_HIGHLIGHTTEXT);
 inline constexpr TColor clGrayText = SystemColor(COLOR_GRAYTEXT);
+// Not a colour: "whatever the control's look gives".
+inline constexpr TColor clDefault = static_cast<TColor>(0x20000000);
 
 COLORREF ColorToRGB(TColor color);
 
