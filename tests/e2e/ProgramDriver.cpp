@@ -1,0 +1,172 @@
+#include "tests/e2e/ProgramDriver.h"
+
+#include <commctrl.h>
+
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <thread>
+
+namespace e2e {
+
+namespace {
+
+std::string WindowText(HWND window) {
+    char buffer[512] = {};
+    GetWindowTextA(window, buffer, sizeof buffer);
+    return buffer;
+}
+
+std::string ClassOf(HWND window) {
+    char buffer[256] = {};
+    GetClassNameA(window, buffer, sizeof buffer);
+    return buffer;
+}
+
+std::string ExecutableFolder() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder = path;
+    return folder.substr(0, folder.find_last_of('\\') + 1);
+}
+
+}  // namespace
+
+Program::Program(const std::string& exe) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    const std::string folder = ExecutableFolder();
+    const bool fullPath = exe.find('\\') != std::string::npos;
+    std::string commandLine = "\"";
+    commandLine.append(fullPath ? "" : folder).append(exe).append("\"");
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+                        &process_))
+        throw std::runtime_error("cannot start " + exe);
+}
+
+Program::~Program() {
+    if (WaitForExit(std::chrono::milliseconds(0)) == STILL_ACTIVE) TerminateProcess(process_.hProcess, 1);
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+}
+
+HWND Program::WaitForWindow(const std::string& title, std::chrono::milliseconds timeout) const {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    do {
+        for (HWND window : TopLevelWindows(process_.dwProcessId, title))
+            if (IsWindowVisible(window)) return window;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    } while (std::chrono::steady_clock::now() < deadline);
+    return nullptr;
+}
+
+DWORD Program::WaitForExit(std::chrono::milliseconds timeout) const {
+    WaitForSingleObject(process_.hProcess, static_cast<DWORD>(timeout.count()));
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(process_.hProcess, &code);
+    return code;
+}
+
+std::vector<Child> VisibleChildren(HWND parent) {
+    std::vector<Child> children;
+    EnumChildWindows(
+        parent,
+        [](HWND window, LPARAM found) -> BOOL {
+            if (IsWindowVisible(window))
+                reinterpret_cast<std::vector<Child>*>(found)->push_back({window, ClassOf(window), WindowText(window)});
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&children));
+    return children;
+}
+
+HWND FindVisible(HWND parent, const std::string& className, const std::string& text) {
+    for (const Child& child : VisibleChildren(parent))
+        if (lstrcmpiA(child.className.c_str(), className.c_str()) == 0 && (text.empty() || child.text == text))
+            return child.window;
+    return nullptr;
+}
+
+std::vector<HWND> TopLevelWindows(DWORD processId, const std::string& title) {
+    struct Search {
+        DWORD processId;
+        std::string title;
+        std::vector<HWND> found;
+    } search{processId, title, {}};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(data);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == s.processId && WindowText(window) == s.title) s.found.push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND WaitForDialog(DWORD processId, std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    do {
+        struct Search {
+            DWORD processId;
+            HWND found;
+        } search{processId, nullptr};
+        EnumWindows(
+            [](HWND window, LPARAM data) -> BOOL {
+                auto& s = *reinterpret_cast<Search*>(data);
+                DWORD owner = 0;
+                GetWindowThreadProcessId(window, &owner);
+                if (owner == s.processId && IsWindowVisible(window) && ClassOf(window) == "#32770") s.found = window;
+                return s.found ? FALSE : TRUE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        if (search.found) return search.found;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    } while (std::chrono::steady_clock::now() < deadline);
+    return nullptr;
+}
+
+void ClickTreeItem(HWND tree, int index) {
+    // Item handles are plain values, so they cross into the program; item texts would not.
+    auto item = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+    for (int i = 0; i < index && item; ++i)
+        item = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)));
+    if (!item) throw std::runtime_error("no tree item " + std::to_string(index));
+    SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+    Settle();
+}
+
+void PressKey(HWND window, WPARAM key) {
+    SendMessageA(window, WM_KEYDOWN, key, 1);
+    SendMessageA(window, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
+    Settle();
+}
+
+void DragTrackBar(HWND trackBar, int position) {
+    SendMessageA(trackBar, TBM_SETPOS, TRUE, position);
+    const HWND parent = GetParent(trackBar);
+    const auto thumbTrack = static_cast<WPARAM>((static_cast<unsigned>(position) << 16) | TB_THUMBTRACK);
+    SendMessageA(parent, WM_HSCROLL, thumbTrack, reinterpret_cast<LPARAM>(trackBar));
+    SendMessageA(parent, WM_HSCROLL, TB_ENDTRACK, reinterpret_cast<LPARAM>(trackBar));
+    Settle();
+}
+
+void Settle() { std::this_thread::sleep_for(std::chrono::milliseconds(200)); }
+
+std::string SystemIniPath() {
+    char directory[MAX_PATH] = {};
+    GetSystemDirectoryA(directory, MAX_PATH);
+    return std::string(directory) + "\\Orlenza.ini";
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+}  // namespace e2e
