@@ -44,7 +44,7 @@ ensure_display() {
 wait_for_window() {
   local title=$1 id
   for _ in $(seq 200); do
-    id=$(xdotool search --name "^${title}\$" 2>/dev/null | head -n 1)
+    id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n 1)
     if [ -n "$id" ]; then echo "$id"; return 0; fi
     sleep 0.1
   done
