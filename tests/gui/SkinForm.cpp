@@ -33,6 +33,7 @@ TSkinForm::TSkinForm(TComponent* owner) : TForm(owner) {
 
     frame = new TsuiForm(this);
     frame->SetName("Frame");
+    frame->SetBorderIcons(TBorderIcons{TBorderIcon::biSystemMenu, TBorderIcon::biMinimize});
     frame->SetParent(this);
 
     pages = new TsuiPageControl(this);
