@@ -1,6 +1,7 @@
 // Forms: loading from the program's resource, OnCreate, closing, key preview and modal runs.
 #include <memory>
 
+#include "platform/skin/SuiButton.h"
 #include "platform/vcl/win/Form.h"
 #include "platform/vcl/win/Label.h"
 #include "platform/vcl/win/PageControl.h"
@@ -137,6 +138,45 @@ TEST_F(ClosingForm, WithKeyPreviewTheFormSeesKeysFirstAndCanSwallowThem) {
     form.SetKeyPreview(true);
     PressKey(child.Handle(), VK_F1);
     EXPECT_EQ(formKeys, std::vector<std::uint16_t>{VK_F1});
+}
+
+using ModalForm = GuiTest;
+
+TEST_F(ModalForm, AButtonsModalResultEndsTheRunUnlessOnCloseSaysNo) {
+    vcl::TForm form(nullptr);
+    auto& ok = *new vcl::TsuiButton(&form);
+    ok.SetCaption("OK");
+    ok.SetModalResult(vcl::mrOk);
+    ok.SetParent(&form);
+    int asked = 0;
+    form.SetOnClose(vcl::TEvent<vcl::TCloseEvent>([&](TObject*, vcl::TCloseAction& action) {
+        if (++asked == 1) action = vcl::TCloseAction::caNone;
+    }));
+    // The first click is refused and the form stays up; the second ends the run.
+    const auto click = [&] { SendMessageA(ok.Handle(), BM_CLICK, 0, 0); };
+    app.Post([&] {
+        click();
+        app.Post([&] {
+            EXPECT_TRUE(IsWindowVisible(form.Handle())) << "still modal after caNone";
+            EXPECT_EQ(form.ModalResult(), vcl::mrNone);
+            click();
+        });
+    });
+    EXPECT_EQ(form.ShowModal(), vcl::mrOk);
+    EXPECT_EQ(asked, 2);
+    EXPECT_FALSE(IsWindowVisible(form.Handle()));
+    EXPECT_THROW((form.Show(), form.ShowModal()), vcl::EInvalidOperation) << "a visible form cannot go modal";
+}
+
+TEST_F(ModalForm, CaFreeReleasesTheFormOnceTheMessageIsDone) {
+    auto* form = new vcl::TForm(nullptr);
+    form->SetOnClose(vcl::TEvent<vcl::TCloseEvent>(
+        [](TObject*, vcl::TCloseAction& action) { action = vcl::TCloseAction::caFree; }));
+    form->Show();
+    SendMessageA(form->Handle(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(vcl::TForm::Exists(form)) << "not while its own message runs";
+    Pump();
+    EXPECT_FALSE(vcl::TForm::Exists(form));
 }
 
 }  // namespace
