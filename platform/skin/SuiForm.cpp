@@ -239,9 +239,7 @@ void TsuiForm::ShowSystemMenu(POINT screenPoint) {
 void TsuiForm::OpenMenu(int entry) {
     const TMainMenu* menu = Menu();
     if (!menu || !registeredWith_) return;
-    const RECT bar = MenuBarRect();
-    const std::vector<RECT> entries =
-        menuBar_.Layout(*menu, Font().Handle(), POINT{bar.left, bar.top}, bar.bottom - bar.top - 1);
+    const std::vector<RECT> entries = menuBar_.Layout(*menu, Font().Handle(), MenuBarRect());
     if (entry < 0 || entry >= static_cast<int>(entries.size())) return;
     RECT window;
     GetWindowRect(Handle(), &window);

@@ -23,19 +23,19 @@ std::vector<const TMenuItem*> MenuBar::Entries(const TMainMenu& menu) const {
     return entries;
 }
 
-std::vector<RECT> MenuBar::Layout(const TMainMenu& menu, HFONT font, POINT origin, int height) const {
+std::vector<RECT> MenuBar::Layout(const TMainMenu& menu, HFONT font, RECT bar) const {
     std::vector<RECT> rects;
-    int x = origin.x + 2;
+    int x = bar.left + 2;
     for (const TMenuItem* entry : Entries(menu)) {
         const int width = TextSize(font, entry->Caption()).cx + 2 * kEntryPadding;
-        rects.push_back(RECT{x, origin.y, x + width, origin.y + height});
+        rects.push_back(RECT{x, bar.top, x + width, bar.bottom - 1});
         x += width;
     }
     return rects;
 }
 
 int MenuBar::EntryAt(const TMainMenu& menu, HFONT font, RECT bar, POINT point) const {
-    const std::vector<RECT> rects = Layout(menu, font, POINT{bar.left, bar.top}, bar.bottom - bar.top);
+    const std::vector<RECT> rects = Layout(menu, font, bar);
     for (std::size_t i = 0; i < rects.size(); ++i)
         if (PtInRect(&rects[i], point)) return static_cast<int>(i);
     return -1;
@@ -47,7 +47,7 @@ void MenuBar::Paint(HDC dc, const TMainMenu& menu, HFONT font, RECT bar, const T
     const RECT line{bar.left, bar.bottom - 1, bar.right, bar.bottom};
     Fill(dc, line, style.border);
     const std::vector<const TMenuItem*> entries = Entries(menu);
-    const std::vector<RECT> rects = Layout(menu, font, POINT{bar.left, bar.top}, bar.bottom - bar.top - 1);
+    const std::vector<RECT> rects = Layout(menu, font, bar);
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const bool hot = static_cast<int>(i) == hotEntry;
         if (hot) Fill(dc, rects[i], style.selection);

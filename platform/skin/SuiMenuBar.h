@@ -12,8 +12,8 @@ namespace vcl::skin {
 
 class MenuBar {
 public:
-    // The entries' rectangles in a bar that starts at `origin` (window coordinates).
-    std::vector<RECT> Layout(const TMainMenu& menu, HFONT font, POINT origin, int height) const;
+    // The entries' rectangles in `bar` (window coordinates), above its bottom line.
+    std::vector<RECT> Layout(const TMainMenu& menu, HFONT font, RECT bar) const;
     // The entry at `point`, or -1.
     int EntryAt(const TMainMenu& menu, HFONT font, RECT bar, POINT point) const;
     void Paint(HDC dc, const TMainMenu& menu, HFONT font, RECT bar, const TSkinStyle& style, int hotEntry) const;

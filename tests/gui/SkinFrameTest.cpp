@@ -102,6 +102,26 @@ TEST_F(SkinFrame, AChosenMenuItemArrivesAsItsCommand) {
     EXPECT_EQ(form.events, Events{"ExitItem.OnClick"});
 }
 
+TEST_F(SkinFrame, AltWithALetterOpensThatMenuEntry) {
+    // Alt+F reaches the form as SC_KEYMENU; the popup's own loop runs the posted check.
+    struct Case {
+        LPARAM key;
+        bool opens;
+    };
+    for (const Case& c : {Case{'f', true}, Case{'q', false}}) {
+        bool shown = false;
+        app.Post([&] {
+            HWND popup = FindWindowA("#32768", nullptr);
+            shown = popup && IsWindowVisible(popup);
+            EndMenu();
+        });
+        SendMessageA(form.Handle(), WM_SYSCOMMAND, SC_KEYMENU, c.key);
+        Pump();
+        EXPECT_EQ(shown, c.opens) << static_cast<char>(c.key);
+    }
+    EXPECT_TRUE(form.events.empty()) << "closed without a choice";
+}
+
 TEST_F(SkinFrame, WithoutAMenuTheBarGoesAndTheControlsMoveUp) {
     form.SetMenu(nullptr);
     POINT origin{0, 0};
