@@ -30,6 +30,44 @@ std::string ExecutableFolder() {
     return folder.substr(0, folder.find_last_of('\\') + 1);
 }
 
+DWORD OwnerOf(HWND window) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    return owner;
+}
+
+// Enumeration callbacks: the system calls them with its own calling convention, which a
+// lambda does not have on 32-bit Windows.
+BOOL CALLBACK CollectVisibleChild(HWND window, LPARAM children) {
+    if (IsWindowVisible(window))
+        reinterpret_cast<std::vector<Child>*>(children)->push_back({window, ClassOf(window), WindowText(window)});
+    return TRUE;
+}
+
+struct TitledSearch {
+    DWORD processId;
+    std::string title;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectTitled(HWND window, LPARAM data) {
+    auto& search = *reinterpret_cast<TitledSearch*>(data);
+    if (OwnerOf(window) == search.processId && WindowText(window) == search.title) search.found.push_back(window);
+    return TRUE;
+}
+
+struct DialogSearch {
+    DWORD processId;
+    HWND found;
+};
+
+BOOL CALLBACK FindDialogBox(HWND window, LPARAM data) {
+    auto& search = *reinterpret_cast<DialogSearch*>(data);
+    if (OwnerOf(window) == search.processId && IsWindowVisible(window) && ClassOf(window) == "#32770")
+        search.found = window;
+    return search.found ? FALSE : TRUE;
+}
+
 }  // namespace
 
 Program::Program(const std::string& exe) {
@@ -69,14 +107,7 @@ DWORD Program::WaitForExit(std::chrono::milliseconds timeout) const {
 
 std::vector<Child> VisibleChildren(HWND parent) {
     std::vector<Child> children;
-    EnumChildWindows(
-        parent,
-        [](HWND window, LPARAM found) -> BOOL {
-            if (IsWindowVisible(window))
-                reinterpret_cast<std::vector<Child>*>(found)->push_back({window, ClassOf(window), WindowText(window)});
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&children));
+    EnumChildWindows(parent, CollectVisibleChild, reinterpret_cast<LPARAM>(&children));
     return children;
 }
 
@@ -88,39 +119,16 @@ HWND FindVisible(HWND parent, const std::string& className, const std::string& t
 }
 
 std::vector<HWND> TopLevelWindows(DWORD processId, const std::string& title) {
-    struct Search {
-        DWORD processId;
-        std::string title;
-        std::vector<HWND> found;
-    } search{processId, title, {}};
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(data);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner == s.processId && WindowText(window) == s.title) s.found.push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    TitledSearch search{processId, title, {}};
+    EnumWindows(CollectTitled, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
 HWND WaitForDialog(DWORD processId, std::chrono::milliseconds timeout) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     do {
-        struct Search {
-            DWORD processId;
-            HWND found;
-        } search{processId, nullptr};
-        EnumWindows(
-            [](HWND window, LPARAM data) -> BOOL {
-                auto& s = *reinterpret_cast<Search*>(data);
-                DWORD owner = 0;
-                GetWindowThreadProcessId(window, &owner);
-                if (owner == s.processId && IsWindowVisible(window) && ClassOf(window) == "#32770") s.found = window;
-                return s.found ? FALSE : TRUE;
-            },
-            reinterpret_cast<LPARAM>(&search));
+        DialogSearch search{processId, nullptr};
+        EnumWindows(FindDialogBox, reinterpret_cast<LPARAM>(&search));
         if (search.found) return search.found;
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     } while (std::chrono::steady_clock::now() < deadline);
