@@ -37,6 +37,7 @@ BackendScope::BackendScope(const Backend& replacement) : saved_(Installed()) {
     if (replacement.htmlHelp) installed.htmlHelp = replacement.htmlHelp;
     if (replacement.windows) installed.windows = replacement.windows;
     if (replacement.process) installed.process = replacement.process;
+    if (replacement.services) installed.services = replacement.services;
 }
 
 BackendScope::~BackendScope() { Installed() = saved_; }

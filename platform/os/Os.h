@@ -6,6 +6,7 @@
 #include "platform/os/PrivateProfile.h"
 #include "platform/os/Process.h"
 #include "platform/os/Registry.h"
+#include "platform/os/ServiceControl.h"
 #include "platform/os/SoundPlayer.h"
 #include "platform/os/System.h"
 #include "platform/os/TopLevelWindows.h"
@@ -20,6 +21,7 @@ struct Backend {
     HtmlHelpViewer* htmlHelp = nullptr;
     TopLevelWindows* windows = nullptr;
     Process* process = nullptr;
+    ServiceControl* services = nullptr;
 };
 
 // The backend in use. Never null members.
@@ -31,6 +33,7 @@ inline SoundPlayer& sound() { return *backend().sound; }
 inline HtmlHelpViewer& htmlHelp() { return *backend().htmlHelp; }
 inline TopLevelWindows& windows() { return *backend().windows; }
 inline Process& process() { return *backend().process; }
+inline ServiceControl& services() { return *backend().services; }
 
 // Installs a backend for its lifetime; members left null keep the one in use.
 class BackendScope {

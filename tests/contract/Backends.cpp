@@ -4,6 +4,8 @@
 #include <random>
 
 #ifdef _WIN32
+#include <windows.h>
+
 #include "platform/os/win32/Win32Os.h"
 #endif
 
@@ -47,6 +49,34 @@ BackendUnderTest::BackendUnderTest(std::unique_ptr<os::sim::SimOs> sim)
 BackendUnderTest::~BackendUnderTest() {
     DeleteTree(registry(), os::hkey::CurrentUser, scratchKey_);
     registry().DeleteKey(os::hkey::CurrentUser, kScratchParent);  // only goes once no run uses it
+}
+
+void BackendUnderTest::InstallStandInService() {
+    if (sim_) {
+        sim_->services.Install({.keyName = "OrlenzaService",
+                                .displayName = "Orlenza Service",
+                                .startType = os::svc::DemandStart,
+                                .transitionMs = 300,
+                                .waitHint = 600});
+        return;
+    }
+#ifdef _WIN32
+    std::string program = system().ModuleFileName();
+    program = program.substr(0, program.find_last_of('\\') + 1) + "olz_standin_service.exe";
+    std::string command = "\"" + program + "\" install";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    ASSERT_TRUE(CreateProcessA(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                               &startup, &process))
+        << program;
+    WaitForSingleObject(process.hProcess, 10000);
+    DWORD exitCode = 1;
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    ASSERT_EQ(exitCode, 0u) << "installing the stand-in service";
+#endif
 }
 
 std::vector<BackendKind> AvailableBackends() {

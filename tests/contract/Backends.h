@@ -26,12 +26,17 @@ public:
     os::PrivateProfile& profile() const { return *backend_.profile; }
     os::Registry& registry() const { return *backend_.registry; }
     os::System& system() const { return *backend_.system; }
+    os::ServiceControl& services() const { return *backend_.services; }
     os::sim::SimOs* sim() const { return sim_.get(); }  // null for the real functions
 
     std::string file(const std::string& name) const { return folder_.file(name); }
     const std::filesystem::path& folder() const { return folder_.path(); }
     // HKEY_CURRENT_USER\<ScratchKey()>: removed with everything below it when the run ends.
     const std::string& ScratchKey() const { return scratchKey_; }
+
+    // The stand-in logon service, "OrlenzaService" ("Orlenza Service"), installed stopped with
+    // demand start: registered in the real SCM, or modelled in the simulation.
+    void InstallStandInService();
 
 private:
     std::unique_ptr<os::sim::SimOs> sim_;

@@ -37,7 +37,10 @@ TEST_P(SystemContract, MessageTextsEndInALineBreak) {
         {1062, "Service not active.\r\n"},
         {0x2FFFFFFF, ""},  // no such message
     };
-    for (const Case& c : cases) EXPECT_EQ(os->system().MessageText(c.code), c.text) << c.code;
+    for (const Case& c : cases) {
+        EXPECT_EQ(os->system().MessageText(c.code), c.text) << c.code;
+        EXPECT_EQ(os->system().NetMessageText(c.code), c.text) << "the network texts fall back on the system's";
+    }
 }
 
 TEST_P(SystemContract, FileAttributesTellFilesFromFolders) {

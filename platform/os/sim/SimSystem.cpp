@@ -1,6 +1,8 @@
 #include "platform/os/sim/SimSystem.h"
 
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 #include "platform/os/sim/HostPath.h"
 
@@ -20,6 +22,19 @@ DWORD SimSystem::SystemDirectory(std::string* text, DWORD size) {
     }
     *text = systemDirectory_;
     return length;
+}
+
+DWORD SimSystem::TickCount() {
+    if (!hostClock_) return ticks_;
+    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    return static_cast<DWORD>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
+}
+
+void SimSystem::Sleep(DWORD milliseconds) {
+    if (hostClock_)
+        std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+    else
+        Advance(milliseconds);
 }
 
 DWORD SimSystem::FileAttributes(const std::string& path) {

@@ -4,6 +4,7 @@
 #include "platform/os/win32/Win32Process.h"
 #include "platform/os/win32/Win32Profile.h"
 #include "platform/os/win32/Win32Registry.h"
+#include "platform/os/win32/Win32ServiceControl.h"
 #include "platform/os/win32/Win32SoundPlayer.h"
 #include "platform/os/win32/Win32System.h"
 #include "platform/os/win32/Win32TopLevelWindows.h"
@@ -18,7 +19,8 @@ Backend ProcessBackend() {
     static Win32HtmlHelp htmlHelp;
     static Win32TopLevelWindows windows;
     static Win32Process process;
-    return {&profile, &registry, &system, &sound, &htmlHelp, &windows, &process};
+    static Win32ServiceControl services;
+    return {&profile, &registry, &system, &sound, &htmlHelp, &windows, &process, &services};
 }
 
 }  // namespace os::win32

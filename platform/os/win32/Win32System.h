@@ -1,5 +1,5 @@
 #pragma once
-// GetSystemDirectoryA, GetTickCount, GetModuleFileNameA, FormatMessageA, GetFileAttributesA.
+// GetSystemDirectoryA, GetTickCount, Sleep, GetModuleFileNameA, FormatMessageA, GetFileAttributesA.
 #include "platform/os/System.h"
 
 namespace os::win32 {
@@ -8,8 +8,10 @@ class Win32System : public System {
 public:
     DWORD SystemDirectory(std::string* text, DWORD size) override;
     DWORD TickCount() override;
+    void Sleep(DWORD milliseconds) override;
     std::string ModuleFileName() override;
     std::string MessageText(DWORD errorCode) override;
+    std::string NetMessageText(DWORD errorCode) override;
     DWORD FileAttributes(const std::string& path) override;
 };
 
