@@ -1,5 +1,6 @@
 #include "platform/vcl/Application.h"
 
+#include "platform/os/Os.h"
 #include "platform/vcl/Exceptions.h"
 
 namespace vcl {
@@ -31,5 +32,7 @@ TApplication& Application() {
 }
 
 bool HasApplication() { return current != nullptr; }
+
+void TApplication::ProcessMessagesFor(os::DWORD milliseconds) { os::system().Sleep(milliseconds); }
 
 }  // namespace vcl

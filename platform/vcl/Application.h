@@ -44,6 +44,9 @@ public:
     // The hidden top-level window that stands for the program; 0 when there is none.
     virtual os::WindowHandle Handle() const { return 0; }
     virtual void ProcessMessages() {}
+    // Handles the messages that arrive within `milliseconds`, the CPU idle in between. Without
+    // a window system it only lets the time pass.
+    virtual void ProcessMessagesFor(os::DWORD milliseconds);
     virtual void Minimize() {}
     virtual void Restore() {}
     // The default error box: the error's text, with a full stop when it has none, captioned

@@ -223,6 +223,17 @@ public:
         return Add(std::move(info));
     }
 
+    // A property held in a public data member: writing it has no side effects.
+    template <class V>
+    ClassBuilder& Field(std::string name, V T::*member) {
+        PropInfo info;
+        info.name = std::move(name);
+        info.get = [member](const TObject& o) { return PropertyCodec<V>::Encode(static_cast<const T&>(o).*member); };
+        info.set = [member](TObject& o, const PropValue& v) { static_cast<T&>(o).*member = PropertyCodec<V>::Decode(v); };
+        if constexpr (std::is_same_v<V, std::string>) info.defaultValue = PropValue(std::string());
+        return Add(std::move(info));
+    }
+
     // A property whose value equal to `defaultValue` is not stored.
     template <class Getter, class Setter, class Default>
     ClassBuilder& Property(std::string name, Getter getter, Setter setter, Default defaultValue) {

@@ -171,7 +171,8 @@ TEST_F(Registry, BinaryReadsNeedRoomAndABinaryValue) {
 TEST_F(Registry, RefusedWritesRaise) {
     sim.registry.DenyWrites(os::hkey::CurrentUser, "Software\\Locked");
     EXPECT_FALSE(reg.OpenKey("Software\\Locked\\Sub", true)) << "creating below it is refused";
-    ASSERT_TRUE(reg.OpenKey("Software\\Locked", false));
+    EXPECT_FALSE(reg.OpenKey("Software\\Locked", false)) << "opening it for writing is refused";
+    ASSERT_TRUE(reg.OpenKeyReadOnly("Software\\Locked"));
     try {
         reg.WriteInteger("V", 1);
         FAIL() << "the write went through";

@@ -140,6 +140,8 @@ LONG SimRegistry::OpenKey(RegKey parent, const char* subKey, DWORD access, RegKe
     if (const LONG failure = SplitPath(subKey, &parts)) return failure;
     std::shared_ptr<Key> key = Key::Find(base.key, parts);
     if (!key) return error::FileNotFound;
+    // A key that may only be read refuses to be opened for writing.
+    if ((access & kKeySetValue) && key->RefusesWrites()) return error::AccessDenied;
     *result = NewHandle(key, access);
     return error::Success;
 }

@@ -60,6 +60,10 @@ void TWinApplication::Run() {
 
 void TWinApplication::ProcessMessages() { win::ProcessPendingMessages(); }
 
+void TWinApplication::ProcessMessagesFor(os::DWORD milliseconds) {
+    win::ProcessMessagesUntil(std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds));
+}
+
 void TWinApplication::Post(std::function<void()> call) {
     posted_.push_back(std::move(call));
     PostMessageA(window_.Get(), kRunPosted, 0, 0);

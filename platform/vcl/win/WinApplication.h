@@ -48,6 +48,7 @@ public:
     bool Terminated() const { return win::QuitRequested(); }
 
     void ProcessMessages() override;
+    void ProcessMessagesFor(os::DWORD milliseconds) override;
     // Delivers messages until `deadline`, idle in between; false when the program is ending.
     bool ProcessMessagesUntil(win::Deadline deadline) { return win::ProcessMessagesUntil(deadline); }
     // Runs `call` from the message loop once the current message is done.
