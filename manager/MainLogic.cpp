@@ -51,6 +51,7 @@ void MainLogic::FormCreate() {
         FillControls();
     }
     for (Tab tab : kTabs) view_.ShowPage(tab, 0);
+    service_.Startup();
     view_.SetKeyPreview(true);
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 // The manager window's behaviour apart from its controls: start-up and close sequences, tree
-// navigation, value labels, help and the theme change.
+// navigation, value labels, help, the theme change and the service pages.
 #include <cstdint>
 
 #include "manager/MainView.h"
+#include "manager/ServicePages.h"
 #include "manager/TreeClickGuard.h"
 
 namespace manager {
@@ -31,6 +32,8 @@ public:
     void ThemeChanged();
     void LanguageChanged();
 
+    ServicePages& Service() { return service_; }
+
     int ThemeValue() const { return themeValue_; }
     int LanguageValue() const { return languageValue_; }
 
@@ -39,6 +42,7 @@ private:
     void PlaySelectionSound();
 
     MainView& view_;
+    ServicePages service_{view_};
     TreeClickGuard guard_;
     int themeValue_ = 0;
     int languageValue_ = 0;

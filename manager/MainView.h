@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "manager/ServiceView.h"
 #include "manager/SettingBars.h"
 #include "settings/ConfigFile.h"
 
@@ -17,10 +18,8 @@ enum class Tab { Logon, Engine, Service, Master };
 // The enable/disable radio groups: entry 0 disables, entry 1 enables.
 enum class Choice { ViewSoundData, VoiceAssist, PlayBackVoicePrint, NoiseFiltration };
 
-class MainView {
+class MainView : public ServiceView {
 public:
-    virtual ~MainView() = default;
-
     virtual TSettings& Settings() = 0;
     virtual TWavePlayer& SelectionSound() = 0;
 

@@ -13,11 +13,11 @@ int IndexOfOurService(const vcl::TStringList& list) {
     return -1;
 }
 
-// Runs `step` on the workstation service's key opened with full access; any error ends it
-// quietly with the result reached so far.
+// Runs `step` on the workstation service's key opened with `access`; any error ends it quietly
+// with the result reached so far.
 template <class Step>
-bool WithWorkstationKey(Step step) {
-    TExRegistry registry(os::access::AllAccess);
+bool WithWorkstationKey(os::DWORD access, Step step) {
+    TExRegistry registry(access);
     registry.SetRootKey(os::hkey::LocalMachine);
     vcl::TStringList list;
     bool result = false;
@@ -32,7 +32,7 @@ bool WithWorkstationKey(Step step) {
 }  // namespace
 
 bool EnableEnhancedStartup() {
-    return WithWorkstationKey([](TExRegistry& registry, vcl::TStringList& list, bool& result) {
+    return WithWorkstationKey(os::access::AllAccess, [](TExRegistry& registry, vcl::TStringList& list, bool& result) {
         if (registry.ValueExists(enhanced::kDependencies)) {
             registry.ReadStringList(enhanced::kDependencies, list);
             if (IndexOfOurService(list) >= 0) {
@@ -47,7 +47,7 @@ bool EnableEnhancedStartup() {
 }
 
 bool DisableEnhancedStartup() {
-    return WithWorkstationKey([](TExRegistry& registry, vcl::TStringList& list, bool& result) {
+    return WithWorkstationKey(os::access::AllAccess, [](TExRegistry& registry, vcl::TStringList& list, bool& result) {
         if (!registry.ValueExists(enhanced::kDependencies)) return;
         registry.ReadStringList(enhanced::kDependencies, list);
         const int index = IndexOfOurService(list);
@@ -58,8 +58,9 @@ bool DisableEnhancedStartup() {
     });
 }
 
+// Reading needs no right to change the key, so the answer is right for every user.
 bool IsEnhancedStartupEnabled() {
-    return WithWorkstationKey([](TExRegistry& registry, vcl::TStringList& list, bool& result) {
+    return WithWorkstationKey(os::access::Read, [](TExRegistry& registry, vcl::TStringList& list, bool& result) {
         if (!registry.ValueExists(enhanced::kDependencies)) return;
         registry.ReadStringList(enhanced::kDependencies, list);
         result = IndexOfOurService(list) >= 0;

@@ -12,4 +12,5 @@ inline constexpr const char* kOurService = "OrlenzaService";
 bool EnableEnhancedStartup();
 // Removes the first entry of the service; true when one was found.
 bool DisableEnhancedStartup();
+// Whether the service is listed; the key is only read.
 bool IsEnhancedStartupEnabled();

@@ -33,7 +33,7 @@ TEST_F(ManagerTest, FirstStartCreatesTheFileWithTheDefaultsAndShowsThem) {
     EXPECT_EQ(view.ThemeIndex(), 0);
     EXPECT_EQ(view.LanguageIndex(), 0);
     EXPECT_TRUE(view.styles.empty()) << "the window keeps its design style";
-    EXPECT_TRUE(application.calls.empty());
+    EXPECT_EQ(application.calls, std::vector<std::string>{"ProcessMessages"}) << "only after reading the service";
     EXPECT_EQ(view.pages, (std::map<Tab, int>{{Tab::Logon, 0}, {Tab::Engine, 0}, {Tab::Service, 0}, {Tab::Master, 0}}));
     EXPECT_TRUE(view.keyPreview);
 }
@@ -78,7 +78,9 @@ TEST_F(ManagerTest, AnExistingFileRunsTheThemeChangeForItsStoredTheme) {
         logic.FormCreate();
         EXPECT_EQ(view.styles, std::vector<std::optional<config::ThemeStyle>>{c.style}) << c.stored;
         EXPECT_EQ(application.calls,
-                  (std::vector<std::string>{"Minimize", "ProcessMessages", "ProcessMessages", "Restore"}));
+                  (std::vector<std::string>{"Minimize", "ProcessMessages", "ProcessMessages", "Restore",
+                                            "ProcessMessages"}))
+            << "the theme change, then reading the service";
         logic.FormClose();
         EXPECT_NE(IniBytes().find(c.written), std::string::npos) << c.stored;
     }

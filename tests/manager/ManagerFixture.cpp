@@ -25,13 +25,27 @@ TWavePlayer& MakeSound(vcl::TComponent& form) {
 
 }  // namespace
 
-FakeMainView::FakeMainView(vcl::TComponent& form) : settings_(MakeSettings(form)), sound_(MakeSound(form)) {
+FakeMainView::FakeMainView(vcl::TComponent& form)
+    : settings_(MakeSettings(form)), sound_(MakeSound(form)), srvCtrl_(*new TSrvCtrl(&form)) {
     for (manager::Bar bar : manager::kBars)
         labels[static_cast<std::size_t>(bar)] = std::string(manager::Definition(bar).prefix);
 }
 
 void FakeMainView::SelectChoice(manager::Choice choice, int index) {
     choices_[static_cast<std::size_t>(choice)] = (index == 0 || index == 1) ? index : -1;
+}
+
+void FakeMainView::SelectServiceChoice(manager::ServiceChoice choice, int index) {
+    const int count = choice == manager::ServiceChoice::StartStop     ? StartStopCount()
+                      : choice == manager::ServiceChoice::StartupType ? 3
+                                                                      : 2;
+    serviceChoices_[static_cast<std::size_t>(choice)] = (index >= 0 && index < count) ? index : -1;
+}
+
+void FakeMainView::DeleteStartStopEntry(int index) {
+    int& selected = serviceChoices_[static_cast<std::size_t>(manager::ServiceChoice::StartStop)];
+    if (selected == index) selected = -1;
+    startStop.erase(startStop.begin() + index);
 }
 
 void FakeMainView::SetBarPosition(manager::Bar bar, int position) {
@@ -51,6 +65,10 @@ ManagerTest::ManagerTest() {
         return true;
     });
     view.Attach(logic);
+    // The machine's logon service and workstation service, as the manager finds them.
+    sim.services.Install({.keyName = "OrlenzaService", .displayName = "Orlenza Service", .startType = os::svc::AutoStart});
+    sim.registry.Seed(os::hkey::LocalMachine, "SYSTEM\\CurrentControlSet\\Services\\lanmanworkstation",
+                      "DependOnService", os::regtype::MultiSz, std::string("Bowser\0MRxSmb20\0\0", 18));
 }
 
 }  // namespace manager_test

@@ -14,6 +14,7 @@
 #include "platform/os/Os.h"
 #include "platform/os/sim/SimOs.h"
 #include "platform/vcl/Application.h"
+#include "service/SrvCtrl.h"
 #include "settings/ConfigFile.h"
 #include "settings/Settings.h"
 #include "tests/support/TempDir.h"
@@ -57,7 +58,17 @@ public:
     void ApplyThemeStyle(std::optional<config::ThemeStyle> style) override { styles.push_back(style); }
     void SetKeyPreview(bool on) override { keyPreview = on; }
 
+    TSrvCtrl& ServiceControl() override { return srvCtrl_; }
+    int ServiceChoiceIndex(manager::ServiceChoice choice) const override {
+        return serviceChoices_[static_cast<std::size_t>(choice)];
+    }
+    void SelectServiceChoice(manager::ServiceChoice choice, int index) override;
+    int StartStopCount() const override { return static_cast<int>(startStop.size()); }
+    void DeleteStartStopEntry(int index) override;
+    void AppendStartStopEntry(const std::string& text) override { startStop.push_back(text); }
+
     std::array<std::string, 6> labels{};
+    std::vector<std::string> startStop{"Start Service", "Stop Service"};
     std::map<manager::Tab, int> pages;
     std::vector<std::optional<config::ThemeStyle>> styles;
     bool keyPreview = false;
@@ -66,7 +77,9 @@ private:
     TSettings& settings_;
     TWavePlayer& sound_;
     manager::MainLogic* logic_ = nullptr;
+    TSrvCtrl& srvCtrl_;
     std::array<int, 4> choices_{-1, -1, -1, -1};
+    std::array<int, 3> serviceChoices_{-1, 0, -1};  // "Automatic" at design
     std::array<int, 6> positions_{};
     int theme_ = 0;
     int language_ = 0;

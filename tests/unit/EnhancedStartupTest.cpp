@@ -80,7 +80,7 @@ TEST(EnhancedStartup, EditsOnlyOurEntryOfTheDependencyList) {
     }
 }
 
-TEST(EnhancedStartup, AKeyThatCannotBeOpenedForWritingGivesFalse) {
+TEST(EnhancedStartup, WithoutTheRightsToChangeTheKeyOnlyTheQueryAnswers) {
     Machine machine;
     os::sim::SimOs& sim = machine.sim;
     for (Operation operation : {Operation::Enable, Operation::Disable, Operation::Query})
@@ -90,9 +90,13 @@ TEST(EnhancedStartup, AKeyThatCannotBeOpenedForWritingGivesFalse) {
 
     machine.Seed(MultiSz("A\0OrlenzaService\0\0"s));
     sim.registry.DenyWrites(os::hkey::LocalMachine, enhanced::kWorkstationKey);
-    for (Operation operation : {Operation::Enable, Operation::Disable, Operation::Query})
-        EXPECT_FALSE(Perform(operation)) << "without the rights to change the key";
+    EXPECT_FALSE(Perform(Operation::Disable));
+    EXPECT_TRUE(Perform(Operation::Query)) << "reading needs no right to change the key";
     EXPECT_EQ(machine.Stored(), MultiSz("A\0OrlenzaService\0\0"s));
+
+    machine.Seed(MultiSz("A\0\0"s));
+    EXPECT_FALSE(Perform(Operation::Enable));
+    EXPECT_EQ(machine.Stored(), MultiSz("A\0\0"s));
 }
 
 }  // namespace
