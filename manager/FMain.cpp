@@ -10,6 +10,7 @@
 #include "platform/skin/SuiTreeView.h"
 #include "platform/vcl/win/Label.h"
 #include "platform/vcl/win/PageControl.h"
+#include "service/SrvCtrl.h"
 #include "settings/Settings.h"
 
 using manager::Bar;
@@ -27,6 +28,7 @@ constexpr std::array<const char*, 6> kBarControls{"suiTBInactivity", "suiTBVoice
 constexpr std::array<const char*, 6> kBarLabels{"LDisplayInactivity", "LDisplayVoiceAttempts",
                                                 "LDisplayPasswordAttempt", "LDisplayLockout",
                                                 "LDisplaySensitivity", "LDisplayConfidence"};
+constexpr std::array<const char*, 3> kServiceGroups{"suiRGStartStop", "suiRGStartupType", "suiRGEnhancedStartup"};
 constexpr std::array<const char*, 4> kTabPages{"PCLogon", "PCEngine", "PCService", "PCMaster"};
 
 TsuiUIStyle SkinStyleOf(config::ThemeStyle style) { return static_cast<TsuiUIStyle>(style); }
@@ -86,6 +88,10 @@ void TMainFrm::PublishHandlers() {
     PublishMethod<void(TObject*)>("TSSensitivityShow", showBars({Bar::Sensitivity}));
     PublishMethod<void(TObject*)>("TSConfidenceShow", showBars({Bar::Confidence}));
 
+    PublishMethod<void(TObject*)>("suiRGStartStopClick", [this](TObject*) { logic_.Service().StartStopClick(); });
+    PublishMethod<void(TObject*)>("suiRGStartupTypeClick", [this](TObject*) { logic_.Service().StartupTypeClick(); });
+    PublishMethod<void(TObject*)>("suiRGEnhancedStartupClick",
+                                  [this](TObject*) { logic_.Service().EnhancedStartupClick(); });
     PublishMethod<void(TObject*)>("suiCBThemeChange", [this](TObject*) { logic_.ThemeChanged(); });
     PublishMethod<void(TObject*)>("suiCBLanguageChange", [this](TObject*) { logic_.LanguageChanged(); });
 }
@@ -98,6 +104,10 @@ T& TMainFrm::Control(const char* name) const {
 
 TsuiRadioGroup& TMainFrm::ChoiceGroup(Choice choice) const {
     return Control<TsuiRadioGroup>(kChoiceGroups[static_cast<std::size_t>(choice)]);
+}
+
+TsuiRadioGroup& TMainFrm::ServiceGroup(manager::ServiceChoice choice) const {
+    return Control<TsuiRadioGroup>(kServiceGroups[static_cast<std::size_t>(choice)]);
 }
 
 TsuiTrackBar& TMainFrm::BarControl(Bar bar) const {
@@ -141,4 +151,23 @@ void TMainFrm::ApplyThemeStyle(std::optional<config::ThemeStyle> style) {
     Control<TsuiMainMenu>("suiMainMenu").SetUIStyle(themes.UIStyle());
 }
 
-void RegisterManagerClasses() { vcl::RegisterComponentClass(TMainFrm::StaticClassInfo()); }
+TSrvCtrl& TMainFrm::ServiceControl() { return Control<TSrvCtrl>("SrvCtrl"); }
+
+int TMainFrm::ServiceChoiceIndex(manager::ServiceChoice choice) const { return ServiceGroup(choice).ItemIndex(); }
+
+void TMainFrm::SelectServiceChoice(manager::ServiceChoice choice, int index) {
+    ServiceGroup(choice).SetItemIndex(index);
+}
+
+int TMainFrm::StartStopCount() const { return ServiceGroup(manager::ServiceChoice::StartStop).Items().Count(); }
+
+void TMainFrm::DeleteStartStopEntry(int index) { ServiceGroup(manager::ServiceChoice::StartStop).Items().Delete(index); }
+
+void TMainFrm::AppendStartStopEntry(const std::string& text) {
+    ServiceGroup(manager::ServiceChoice::StartStop).Items().Add(text);
+}
+
+void RegisterManagerClasses() {
+    vcl::RegisterComponentClass(TMainFrm::StaticClassInfo());
+    vcl::RegisterComponentClass(TSrvCtrl::StaticClassInfo());
+}

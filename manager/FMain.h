@@ -36,6 +36,14 @@ public:
     void ApplyThemeStyle(std::optional<config::ThemeStyle> style) override;
     void SetKeyPreview(bool on) override { TForm::SetKeyPreview(on); }
 
+    // manager::ServiceView
+    TSrvCtrl& ServiceControl() override;
+    int ServiceChoiceIndex(manager::ServiceChoice choice) const override;
+    void SelectServiceChoice(manager::ServiceChoice choice, int index) override;
+    int StartStopCount() const override;
+    void DeleteStartStopEntry(int index) override;
+    void AppendStartStopEntry(const std::string& text) override;
+
 private:
     void PublishHandlers();
     // A control of the stored definition, by name and class; raises when the definition lacks it.
@@ -43,6 +51,7 @@ private:
     T& Control(const char* name) const;
 
     vcl::TsuiRadioGroup& ChoiceGroup(manager::Choice choice) const;
+    vcl::TsuiRadioGroup& ServiceGroup(manager::ServiceChoice choice) const;
     vcl::TsuiTrackBar& BarControl(manager::Bar bar) const;
     vcl::TLabel& BarLabel(manager::Bar bar) const;
 

@@ -2,6 +2,7 @@
 // would, and saves a picture of the window at each one as <folder>\manager-<tab>-<page>.bmp.
 //   olz_manager_shots.exe <folder>
 #include "tests/e2e/ProgramDriver.h"
+#include "tests/e2e/ServiceMachine.h"
 
 #include <commctrl.h>
 
@@ -53,6 +54,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: olz_manager_shots <folder>\n");
         return 2;
     }
+    e2e::PrepareServiceMachine();  // the manager reads its service at start
     const std::string folder = argv[1];
     e2e::Program program("olzconsole.exe");
     const HWND window = program.WaitForWindow("Orlenza System Manager");

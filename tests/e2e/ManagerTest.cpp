@@ -1,6 +1,7 @@
 // The System Manager as a user meets it: started under Wine, worked with window messages, and
 // judged by what it shows and what it leaves in the configuration file.
 #include "tests/e2e/ProgramDriver.h"
+#include "tests/e2e/ServiceMachine.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -14,6 +15,7 @@ const char* const kSection = "[\\Software\\Brenmoor Industries\\Orlenza]\r\n";
 
 class Manager : public ::testing::Test {
 protected:
+    static void SetUpTestSuite() { e2e::PrepareServiceMachine(); }
     void SetUp() override { DeleteFileA(ini.c_str()); }
     void TearDown() override { DeleteFileA(ini.c_str()); }
 

@@ -70,13 +70,14 @@ BOOL CALLBACK FindDialogBox(HWND window, LPARAM data) {
 
 }  // namespace
 
-Program::Program(const std::string& exe) {
+Program::Program(const std::string& exe, const std::string& arguments) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     const std::string folder = ExecutableFolder();
     const bool fullPath = exe.find('\\') != std::string::npos;
     std::string commandLine = "\"";
     commandLine.append(fullPath ? "" : folder).append(exe).append("\"");
+    if (!arguments.empty()) commandLine.append(" ").append(arguments);
     if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
                         &process_))
         throw std::runtime_error("cannot start " + exe);

@@ -17,7 +17,7 @@ struct Child {
 class Program {
 public:
     // Starts `exe` from the folder of the test executable, or from where a full path says.
-    explicit Program(const std::string& exe);
+    explicit Program(const std::string& exe, const std::string& arguments = {});
     ~Program();  // ends the program if it still runs
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;

@@ -74,7 +74,7 @@ TEST_F(ManagerDefinitionTest, NamesOnlyTheHandlersTheWindowOffers) {
         "suiTBInactivityChange", "suiTBVoiceAttemptsChange", "suiTBPasswordAttemptsChange", "suiTBLockoutChange",
         "suiTBSensitivityChange", "suiTBConfidenceChange", "TSInactivityShow", "TSAttemptsShow",
         "TSLockoutShow",       "TSSensitivityShow",   "TSConfidenceShow",    "suiCBThemeChange",
-        "suiCBLanguageChange"};
+        "suiCBLanguageChange", "suiRGStartStopClick", "suiRGStartupTypeClick", "suiRGEnhancedStartupClick"};
     std::set<std::string> named;
     for (const auto& [name, record] : components)
         for (const vcl::NamedValue& value : record->properties)
