@@ -24,7 +24,8 @@ SimControl WithValues(SimControl control, std::vector<LONG> values) {
     return control;
 }
 
-// Speakers: a volume flagged multiple (never written), the stereo volume, a uniform mute.
+// Speakers: a volume flagged multiple, the stereo volume, a mute flagged multiple, a uniform
+// mute (the two flagged multiple are never written).
 // Recording: a uniform MUX over Line In, Microphone, CD; the microphone has an on/off switch.
 SimMixerDevice Card(const std::string& name = "Sim Card") {
     SimMixerDevice device;
@@ -33,6 +34,7 @@ SimMixerDevice Card(const std::string& name = "Sim Card") {
     speakers.name = "Speakers";
     speakers.controls = {SimControl::Make(mx::CtlVolume, "Multi", mx::ControlMultiple),
                          SimControl::Make(mx::CtlVolume, "Volume"),
+                         SimControl::Make(mx::CtlMute, "MultiMute", mx::ControlMultiple),
                          SimControl::Make(mx::CtlMute, "Mute", mx::ControlUniform)};
     speakers.sources = {SimLine::Make(mx::SrcWaveOut, "Wave", {SimControl::Make(mx::CtlVolume, "Volume"),
                                                                SimControl::Make(mx::CtlMute, "Mute")})};
@@ -101,7 +103,7 @@ TEST_F(AudioMixerTest, OpensDeviceZeroAndTakesASnapshotOfItsLines) {
     // Items(Count) is null on every list class.
     EXPECT_EQ(tree.Items(tree.Count()), nullptr);
     EXPECT_EQ(tree.Items(1)->Connections().Items(2), nullptr);
-    EXPECT_EQ(tree.Items(0)->Controls().Items(3), nullptr);
+    EXPECT_EQ(tree.Items(0)->Controls().Items(4), nullptr);
     TPointerList plain;
     EXPECT_EQ(plain.Items(plain.Count()), nullptr);
 }
@@ -208,7 +210,7 @@ TEST_F(AudioMixerTest, NotificationsReachTheEvents) {
     const auto volumeId = static_cast<int>(sim.audio.mixer.ControlId(0, 0, -1, "Volume"));
     EXPECT_EQ(seen, (std::vector<std::string>{"line 7", "control " + std::to_string(volumeId)}));
     EXPECT_EQ(mixer.MixerWndProc(0x0010, 0, 0), std::nullopt) << "other messages go to the default procedure";
-    EXPECT_EQ(mixer.Destinations()->Items(0)->Controls().Count(), 3) << "the tree is not touched";
+    EXPECT_EQ(mixer.Destinations()->Items(0)->Controls().Count(), 4) << "the tree is not touched";
 }
 
 TEST_F(AudioMixerTest, SetLineVolumeWritesTheFirstUsableVolumeAndMute) {
@@ -235,6 +237,7 @@ TEST_F(AudioMixerTest, SetLineVolumeWritesTheFirstUsableVolumeAndMute) {
         EXPECT_EQ(Values(0, line, "Volume"), c.volume) << c.what;
         EXPECT_EQ(Values(0, line, "Mute"), c.mute) << c.what;
         EXPECT_EQ(Values(0, -1, "Multi"), (std::vector<LONG>(4, 0))) << c.what << ": flagged multiple, skipped";
+        EXPECT_EQ(Values(0, -1, "MultiMute"), (std::vector<LONG>(4, 0))) << c.what << ": flagged multiple, skipped";
         EXPECT_EQ(Values(1, -1, "Select"), (std::vector<LONG>{0, 0, 0})) << c.what << ": no selector touched";
     }
 }

@@ -10,7 +10,8 @@
 // The recording device plays a script of passes: each Start takes the next pass (the last one
 // repeats) and fills the queued buffer with the pass's pattern, repeated, once the buffer's
 // recording time has passed on the clock. The simulation has no thread: Deliver() does what the
-// device's own thread would, and every call into it delivers first.
+// device's own thread would, and every call into it delivers first. Tests call it when they move
+// the clock; a program running on the real clock calls it from a timer (every 10 ms or so).
 #include <cstdint>
 #include <functional>
 #include <map>
