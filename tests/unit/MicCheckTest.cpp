@@ -427,21 +427,33 @@ TEST_F(MicCheckTest, NoMixerOrNoRecorderEndsTheCheckWithItsMessage) {
         const char* what;
         bool present;
         os::MMRESULT startError;
+        os::MMRESULT prepareError;
+        os::MMRESULT addError;
         std::string report;
         bool closes;
     };
     const Case cases[] = {
-        {"no recording device", false, 0,
+        {"no recording device", false, 0, 0, 0,
          "message Warning: VAVedere wiOpenAndStartThr:  A device ID has been used that is out of range for your "
          "system.",
          true},
-        {"the start fails", true, 3, "message Warning: VAVedere wiStart:  The driver was not enabled.", false},
+        {"the start fails", true, 3, 0, 0, "message Warning: VAVedere wiStart:  The driver was not enabled.", false},
+        {"the header cannot be prepared", true, 0, 11, 0,
+         "message Warning: VAVedere wiOpenAndStartThr-WaveInPrepareHeader:  An invalid parameter was passed to a "
+         "system function.",
+         false},
+        {"the buffer cannot be queued", true, 0, 0, 7,
+         "message Warning: VAVedere wiOpenAndStartThr-WaveInAddBuffer:  Not enough memory available for this task. "
+         "Quit one or more applications to increase available memory, and then try again.",
+         false},
     };
     for (const Case& c : cases) {
         view = RecordingView(sim);
         Start(Description(1), {});
         sim.audio.waveIn.Recorder().present = c.present;
         sim.audio.waveIn.Recorder().startError = c.startError;
+        sim.audio.waveIn.Recorder().prepareError = c.prepareError;
+        sim.audio.waveIn.Recorder().addError = c.addError;
         check->RunMicrophoneCheck();
         EXPECT_EQ(view.Count(c.report), 1) << c.what;
         EXPECT_EQ(view.Count("close"), c.closes ? 1 : 0) << c.what;
