@@ -182,6 +182,17 @@ TEST_F(AudioMixerTest, MixerIdWritesOutOfRangeAreIgnoredAndTheSameIdRebuilds) {
     EXPECT_FALSE(mixer.SetLineVolume(0, -1, 1, -1, -1));
 }
 
+TEST_F(AudioMixerTest, PropertiesByNameAsAFormDefinitionSetsThem) {
+    Install({Card("A"), Card("B")});
+    TAudioMixer mixer(nullptr);
+    vcl::SetPropValue(mixer, "MixerId", std::int64_t{1});
+    EXPECT_EQ(mixer.MixerId(), 1);
+    EXPECT_EQ(vcl::GetPropValue(mixer, "ProductName").As<std::string>(), "B");
+    EXPECT_EQ(vcl::GetPropValue(mixer, "Manufacturer").As<std::string>(), "Microsoft");
+    EXPECT_FALSE(vcl::GetPropInfo(mixer, "MixerId").defaultValue.has_value()) << "always stored";
+    EXPECT_FALSE(vcl::GetPropInfo(mixer, "ProductName").stored) << "read-only: never stored";
+}
+
 TEST_F(AudioMixerTest, ClosesItsDeviceAndWindowWhenDestroyed) {
     Install({Card()});
     {
