@@ -3,6 +3,7 @@
 // installed here. Windows builds start with the real calls, native builds with the simulation;
 // tests install the backend they prove.
 #include "platform/os/HtmlHelp.h"
+#include "platform/os/Mixer.h"
 #include "platform/os/PrivateProfile.h"
 #include "platform/os/Process.h"
 #include "platform/os/Registry.h"
@@ -10,6 +11,7 @@
 #include "platform/os/SoundPlayer.h"
 #include "platform/os/System.h"
 #include "platform/os/TopLevelWindows.h"
+#include "platform/os/WaveIn.h"
 
 namespace os {
 
@@ -22,6 +24,8 @@ struct Backend {
     TopLevelWindows* windows = nullptr;
     Process* process = nullptr;
     ServiceControl* services = nullptr;
+    Mixer* mixer = nullptr;
+    WaveIn* waveIn = nullptr;
 };
 
 // The backend in use. Never null members.
@@ -34,6 +38,8 @@ inline HtmlHelpViewer& htmlHelp() { return *backend().htmlHelp; }
 inline TopLevelWindows& windows() { return *backend().windows; }
 inline Process& process() { return *backend().process; }
 inline ServiceControl& services() { return *backend().services; }
+inline Mixer& mixer() { return *backend().mixer; }
+inline WaveIn& waveIn() { return *backend().waveIn; }
 
 // Installs a backend for its lifetime; members left null keep the one in use.
 class BackendScope {

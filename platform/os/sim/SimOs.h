@@ -7,6 +7,7 @@
 #include "platform/os/sim/SimProfile.h"
 #include "platform/os/sim/SimRegistry.h"
 #include "platform/os/sim/SimServiceControl.h"
+#include "platform/os/sim/SimSound.h"
 #include "platform/os/sim/SimSoundPlayer.h"
 #include "platform/os/sim/SimSystem.h"
 #include "platform/os/sim/SimTopLevelWindows.h"
@@ -22,8 +23,9 @@ struct SimOs {
     SimTopLevelWindows windows;
     SimProcess process;
     SimServiceControl services{system};  // pending states on the system's clock
+    SimSound audio{[this] { return system.TickCount(); }};  // records on the system's clock
 
-    Backend backend() { return {&profile, &registry, &system, &sound, &htmlHelp, &windows, &process, &services}; }
+    Backend backend() { return {&profile, &registry, &system, &sound, &htmlHelp, &windows, &process, &services, &audio.mixer, &audio.waveIn}; }
 };
 
 }  // namespace os::sim

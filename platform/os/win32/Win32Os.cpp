@@ -1,6 +1,7 @@
 #include "platform/os/win32/Win32Os.h"
 
 #include "platform/os/win32/Win32HtmlHelp.h"
+#include "platform/os/win32/Win32Mixer.h"
 #include "platform/os/win32/Win32Process.h"
 #include "platform/os/win32/Win32Profile.h"
 #include "platform/os/win32/Win32Registry.h"
@@ -8,6 +9,7 @@
 #include "platform/os/win32/Win32SoundPlayer.h"
 #include "platform/os/win32/Win32System.h"
 #include "platform/os/win32/Win32TopLevelWindows.h"
+#include "platform/os/win32/Win32WaveIn.h"
 
 namespace os::win32 {
 
@@ -20,7 +22,9 @@ Backend ProcessBackend() {
     static Win32TopLevelWindows windows;
     static Win32Process process;
     static Win32ServiceControl services;
-    return {&profile, &registry, &system, &sound, &htmlHelp, &windows, &process, &services};
+    static Win32Mixer mixer;
+    static Win32WaveIn waveIn;
+    return {&profile, &registry, &system, &sound, &htmlHelp, &windows, &process, &services, &mixer, &waveIn};
 }
 
 }  // namespace os::win32
