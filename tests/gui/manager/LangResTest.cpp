@@ -167,6 +167,7 @@ TEST_F(ManagerLangRes, AFileOfTranslatedTextsChangesTheWindowButNotTheMenu) {
     WriteFile(out, section.data(), static_cast<DWORD>(section.size()), &written, nullptr);
     CloseHandle(out);
 
+    const std::size_t startErrors = app.errors.size();  // the window's start-up may report its own
     LangRes().SetIncludeTreeViewItems(true);
     LangRes().SetActive(true);  // stored with AutoCreateMode false: nothing is written
     Pump();
@@ -191,7 +192,7 @@ TEST_F(ManagerLangRes, AFileOfTranslatedTextsChangesTheWindowButNotTheMenu) {
     ReadFile(in, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
     CloseHandle(in);
     EXPECT_EQ(bytes.substr(0, read), section);
-    EXPECT_TRUE(app.errors.empty());
+    EXPECT_EQ(app.errors.size(), startErrors);
 }
 
 }  // namespace
