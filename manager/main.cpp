@@ -3,6 +3,7 @@
 
 #include "common/CommonClasses.h"
 #include "common/UseHTMLHelp.h"
+#include "langres/SMLFormLangRes.h"
 #include "manager/FMain.h"
 #include "platform/skin/RegisterSkin.h"
 #include "platform/vcl/win/RegisterControls.h"
@@ -19,6 +20,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     vcl::RegisterSkinClasses();
     RegisterSettingsClasses();
     RegisterCommonClasses();
+    RegisterLangResClasses();
     RegisterManagerClasses();
 
     application.CreateForm<TMainFrm>();

@@ -47,9 +47,19 @@ TPersistent* TTreeNodes::GetOwner() const { return &tree_; }
 
 void TTreeNodes::Update(TCollectionItem*) { tree_.NodesChanged(); }
 
+namespace {
+
+// The class of tree views in general; the language component finds any tree view's nodes by it.
+const ClassInfo& TreeViewClassInfo() {
+    static const ClassInfo info = ClassBuilder<TsuiTreeView>("TTreeView", &TWinControl::StaticClassInfo()).Build();
+    return info;
+}
+
+}  // namespace
+
 const ClassInfo& TsuiTreeView::StaticClassInfo() {
     static const ClassInfo info =
-        ClassBuilder<TsuiTreeView>("TsuiTreeView", &TWinControl::StaticClassInfo())
+        ClassBuilder<TsuiTreeView>("TsuiTreeView", &TreeViewClassInfo())
             .Property("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop, true)
             .Property("HotTrack", &TsuiTreeView::HotTrack, &TsuiTreeView::SetHotTrack, false)
             .Property("Images", &TsuiTreeView::ImagesName, &TsuiTreeView::SetImagesName)

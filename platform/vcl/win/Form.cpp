@@ -74,9 +74,20 @@ TShiftState KeyboardShiftState() {
     return shift;
 }
 
+namespace {
+
+// The class every form descends from; portable code (the language component) tells a form from
+// other owners by it.
+const ClassInfo& CustomFormClassInfo() {
+    static const ClassInfo info = ClassBuilder<TForm>("TCustomForm", &TWinControl::StaticClassInfo()).Build();
+    return info;
+}
+
+}  // namespace
+
 const ClassInfo& TForm::StaticClassInfo() {
     static const ClassInfo info =
-        ClassBuilder<TForm>("TForm", &TWinControl::StaticClassInfo())
+        ClassBuilder<TForm>("TForm", &CustomFormClassInfo())
             .Property("Width", &TControl::Width, &TControl::SetWidth)
             .Transient()
             .Property("Height", &TControl::Height, &TControl::SetHeight)

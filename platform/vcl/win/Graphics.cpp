@@ -52,6 +52,8 @@ const ClassInfo& TFont::StaticClassInfo() {
                                       .Property("Size", &TFont::Size, &TFont::SetSize)
                                       .Transient()
                                       .Property("Style", &TFont::Style, &TFont::SetStyle, TFontStyles{})
+                                      .Property("Charset", &TFont::Charset, &TFont::SetCharset,
+                                                std::uint8_t{DEFAULT_CHARSET})
                                       .Build();
     return info;
 }
@@ -84,12 +86,19 @@ void TFont::SetStyle(TFontStyles style) {
     Changed();
 }
 
+void TFont::SetCharset(std::uint8_t charset) {
+    if (charset == charset_) return;
+    charset_ = charset;
+    Changed();
+}
+
 void TFont::Assign(const TFont& other) {
     if (&other == this) return;
     color_ = other.color_;
     height_ = other.height_;
     name_ = other.name_;
     style_ = other.style_;
+    charset_ = other.charset_;
     Changed();
 }
 
@@ -97,7 +106,7 @@ HFONT TFont::Handle() const {
     if (!handle_) {
         handle_.Reset(CreateFontA(height_, 0, 0, 0, style_.Contains(TFontStyle::fsBold) ? FW_BOLD : FW_NORMAL,
                                   style_.Contains(TFontStyle::fsItalic), style_.Contains(TFontStyle::fsUnderline),
-                                  style_.Contains(TFontStyle::fsStrikeOut), DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                  style_.Contains(TFontStyle::fsStrikeOut), charset_, OUT_DEFAULT_PRECIS,
                                   CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, name_.c_str()));
     }
     return handle_.Get();

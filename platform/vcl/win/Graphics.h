@@ -75,6 +75,9 @@ public:
     void SetSize(int size);
     TFontStyles Style() const { return style_; }
     void SetStyle(TFontStyles style);
+    // The character set the font is made for (DEFAULT_CHARSET, ANSI_CHARSET, ...).
+    std::uint8_t Charset() const { return charset_; }
+    void SetCharset(std::uint8_t charset);
 
     // Takes all of another font's values, as one change.
     void Assign(const TFont& other);
@@ -90,6 +93,7 @@ private:
     int height_ = -11;
     std::string name_ = "Tahoma";
     TFontStyles style_;
+    std::uint8_t charset_ = DEFAULT_CHARSET;
     mutable win::UniqueFont handle_;
 };
 
