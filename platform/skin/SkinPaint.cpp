@@ -17,6 +17,28 @@ COLORREF Mix(COLORREF from, COLORREF to, int step, int steps) {
     return static_cast<COLORREF>(mix(0) | (mix(8) << 8) | (mix(16) << 16));
 }
 
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+
+int ClampRadius(const RECT& rect, int radius) {
+    const int width = static_cast<int>(rect.right - rect.left);
+    const int height = static_cast<int>(rect.bottom - rect.top);
+    return std::max(0, std::min({radius, width / 2, height / 2}));
+}
+
+// Drawing limited to a region for as long as it lives.
+class Clipped {
+public:
+    Clipped(HDC dc, HRGN region) : dc_(dc), saved_(SaveDC(dc)) { ExtSelectClipRgn(dc, region, RGN_AND); }
+    ~Clipped() { RestoreDC(dc_, saved_); }
+    Clipped(const Clipped&) = delete;
+    Clipped& operator=(const Clipped&) = delete;
+
+private:
+    HDC dc_;
+    int saved_;
+};
+
 // A pen and a brush selected for one shape.
 class Outline {
 public:
@@ -43,13 +65,124 @@ void FillGradient(HDC dc, const RECT& rect, COLORREF top, COLORREF bottom) {
     }
 }
 
-void DrawFace(HDC dc, const RECT& rect, const TSkinStyle& style, FaceState state) {
-    switch (state) {
-        case FaceState::Hot: FillGradient(dc, rect, style.faceHotTop, style.faceHotBottom); break;
-        case FaceState::Pressed: FillGradient(dc, rect, style.facePressedTop, style.facePressedBottom); break;
-        default: FillGradient(dc, rect, style.faceTop, style.faceBottom); break;
+COLORREF Mix(COLORREF from, COLORREF to, int percent) { return Mix(from, to, percent, 100); }
+
+void FillSurface(HDC dc, const RECT& rect, COLORREF top, COLORREF bottom, bool gloss) {
+    if (!gloss) {
+        FillGradient(dc, rect, top, bottom);
+        return;
     }
-    Frame(dc, rect, state == FaceState::Disabled ? style.disabledText : style.border);
+    const int middle = rect.top + (rect.bottom - rect.top) / 2;
+    FillGradient(dc, RECT{rect.left, rect.top, rect.right, middle}, Mix(top, kWhite, 62), Mix(top, kWhite, 30));
+    FillGradient(dc, RECT{rect.left, middle, rect.right, rect.bottom}, top, bottom);
+}
+
+win::UniqueRegion RoundedRegion(const RECT& rect, int radius) {
+    radius = ClampRadius(rect, radius);
+    if (radius == 0) return win::UniqueRegion(CreateRectRgnIndirect(&rect));
+    // The corners' ellipses are 2 * radius across; the region's right and bottom are exclusive.
+    return win::UniqueRegion(
+        CreateRoundRectRgn(rect.left, rect.top, rect.right + 1, rect.bottom + 1, 2 * radius, 2 * radius));
+}
+
+win::UniqueRegion TopRoundedRegion(const RECT& rect, int radius) {
+    const RECT taller{rect.left, rect.top, rect.right, rect.bottom + radius};
+    win::UniqueRegion rounded = RoundedRegion(taller, radius);
+    const win::UniqueRegion box(CreateRectRgnIndirect(&rect));
+    CombineRgn(rounded.Get(), rounded.Get(), box.Get(), RGN_AND);
+    return rounded;
+}
+
+void FrameRounded(HDC dc, const RECT& rect, int radius, COLORREF color) {
+    if (ClampRadius(rect, radius) == 0) {
+        Frame(dc, rect, color);
+        return;
+    }
+    const win::UniqueRegion region = RoundedRegion(rect, radius);
+    FrameRgn(dc, region.Get(), win::SolidBrush(color), 1, 1);
+}
+
+void DrawFace(HDC dc, const RECT& rect, const TSkinStyle& style, FaceState state, int radius) {
+    if (radius < 0) radius = style.faceRadius;
+    const win::UniqueRegion region = RoundedRegion(rect, radius);
+    {
+        const Clipped clip(dc, region.Get());
+        switch (state) {
+            case FaceState::Hot: FillSurface(dc, rect, style.faceHotTop, style.faceHotBottom, style.gloss); break;
+            case FaceState::Pressed:
+                FillSurface(dc, rect, style.facePressedTop, style.facePressedBottom, style.gloss);
+                break;
+            case FaceState::Disabled:
+                FillSurface(dc, rect, Mix(style.faceTop, style.background, 60), Mix(style.faceBottom, style.background, 60),
+                            style.gloss);
+                break;
+            default: FillSurface(dc, rect, style.faceTop, style.faceBottom, style.gloss); break;
+        }
+    }
+    const COLORREF frame = state == FaceState::Disabled ? style.disabledText
+                           : state == FaceState::Hot    ? style.hotBorder
+                                                        : style.faceBorder;
+    FrameRgn(dc, region.Get(), win::SolidBrush(frame), 1, 1);
+}
+
+void DrawTab(HDC dc, const RECT& rect, const TSkinStyle& style, bool current) {
+    const win::UniqueRegion region = TopRoundedRegion(rect, style.tabRadius);
+    {
+        const Clipped clip(dc, region.Get());
+        if (current) {
+            Fill(dc, rect, style.background);
+            if (style.tabMarkHeight > 0)
+                Fill(dc, RECT{rect.left, rect.top, rect.right, rect.top + style.tabMarkHeight + 1}, style.tabMark);
+        } else {
+            FillSurface(dc, rect, style.faceTop, style.faceBottom, style.gloss);
+        }
+    }
+    FrameRgn(dc, region.Get(), win::SolidBrush(current ? style.border : style.faceBorder), 1, 1);
+}
+
+void DrawTitleBar(HDC dc, const RECT& rect, const TSkinStyle& style) {
+    FillSurface(dc, rect, style.titleTop, style.titleBottom, style.gloss);
+}
+
+void DrawTitleBox(HDC dc, const RECT& rect, const TSkinStyle& style, Glyph glyph, FaceState state) {
+    const auto shade = [state](COLORREF color) {
+        return state == FaceState::Hot ? Mix(color, kWhite, 30) : state == FaceState::Pressed ? Mix(color, kBlack, 25) : color;
+    };
+    switch (style.titleBoxes) {
+        case TitleBoxShape::Glyph:
+            if (state == FaceState::Hot || state == FaceState::Pressed)
+                FillSurface(dc, rect, shade(Mix(style.titleBoxFace, kWhite, 15)), shade(style.titleBoxFace), style.gloss);
+            DrawGlyph(dc, rect, glyph, style.titleText);
+            return;
+        case TitleBoxShape::Round: {
+            RECT circle = rect;
+            InflateRect(&circle, -2, -2);
+            const COLORREF face = shade(style.titleBoxFace);
+            {
+                const Outline outline(dc, Mix(face, kBlack, 30), 1, win::SolidBrush(face));
+                Ellipse(dc, circle.left, circle.top, circle.right, circle.bottom);
+            }
+            RECT inner = circle;
+            InflateRect(&inner, -2, -2);
+            // Smaller glyphs suit the round boxes.
+            const int cx = (inner.left + inner.right) / 2;
+            const int cy = (inner.top + inner.bottom) / 2;
+            const RECT glyphRect{cx - 7, cy - 7, cx + 7, cy + 7};
+            DrawGlyph(dc, glyphRect, glyph, style.titleBoxGlyph, true);
+            return;
+        }
+        case TitleBoxShape::Square: {
+            const COLORREF face = shade(glyph == Glyph::Close ? style.titleBoxClose : style.titleBoxFace);
+            const win::UniqueRegion region = RoundedRegion(rect, 3);
+            {
+                const Clipped clip(dc, region.Get());
+                FillSurface(dc, rect, Mix(face, kWhite, 35), face, style.gloss);
+            }
+            FrameRgn(dc, region.Get(), win::SolidBrush(Mix(face, kWhite, 65)), 1, 1);
+            DrawGlyph(dc, rect, glyph, style.titleBoxGlyph);
+            return;
+        }
+    }
 }
 
 void DrawFocusRing(HDC dc, const RECT& rect, const TSkinStyle& style) {
@@ -58,37 +191,38 @@ void DrawFocusRing(HDC dc, const RECT& rect, const TSkinStyle& style) {
     Frame(dc, ring, style.accent);
 }
 
-void DrawGlyph(HDC dc, const RECT& rect, Glyph glyph, COLORREF color) {
+void DrawGlyph(HDC dc, const RECT& rect, Glyph glyph, COLORREF color, bool small) {
+    const int h = small ? 3 : 4;
     const int cx = (rect.left + rect.right) / 2;
     const int cy = (rect.top + rect.bottom) / 2;
     const Outline outline(dc, color, glyph == Glyph::ArrowDown ? 1 : 2, win::SolidBrush(color));
     switch (glyph) {
         case Glyph::ArrowDown: {
-            const POINT points[] = {{cx - 4, cy - 2}, {cx + 4, cy - 2}, {cx, cy + 2}};
+            const POINT points[] = {{cx - h, cy - 2}, {cx + h, cy - 2}, {cx, cy + 2}};
             Polygon(dc, points, 3);
             break;
         }
         case Glyph::Close: {
-            const POINT a[] = {{cx - 4, cy - 4}, {cx + 4, cy + 4}};
-            const POINT b[] = {{cx + 4, cy - 4}, {cx - 4, cy + 4}};
+            const POINT a[] = {{cx - h, cy - h}, {cx + h, cy + h}};
+            const POINT b[] = {{cx + h, cy - h}, {cx - h, cy + h}};
             Polyline(dc, a, 2);
             Polyline(dc, b, 2);
             break;
         }
         case Glyph::Minimize: {
-            const POINT line[] = {{cx - 4, cy + 3}, {cx + 4, cy + 3}};
+            const POINT line[] = {{cx - h, cy + 3}, {cx + h, cy + 3}};
             Polyline(dc, line, 2);
             break;
         }
         case Glyph::Maximize: {
-            const RECT box{cx - 4, cy - 4, cx + 5, cy + 5};
+            const RECT box{cx - h, cy - h, cx + h + 1, cy + h + 1};
             Frame(dc, box, color);
-            const RECT top{cx - 4, cy - 4, cx + 5, cy - 2};
+            const RECT top{cx - h, cy - h, cx + h + 1, cy - 2};
             Fill(dc, top, color);
             break;
         }
         case Glyph::Check: {
-            const POINT tick[] = {{cx - 4, cy}, {cx - 1, cy + 3}, {cx + 4, cy - 3}};
+            const POINT tick[] = {{cx - h, cy}, {cx - 1, cy + 3}, {cx + h, cy - 3}};
             Polyline(dc, tick, 3);
             break;
         }
@@ -97,13 +231,13 @@ void DrawGlyph(HDC dc, const RECT& rect, Glyph glyph, COLORREF color) {
 
 void DrawCheckBox(HDC dc, const RECT& rect, const TSkinStyle& style, bool checked, FaceState state) {
     Fill(dc, rect, state == FaceState::Pressed ? style.facePressedBottom : style.field);
-    Frame(dc, rect, state == FaceState::Hot ? style.accent : style.border);
+    Frame(dc, rect, state == FaceState::Hot ? style.hotBorder : style.faceBorder);
     if (checked) DrawGlyph(dc, rect, Glyph::Check, state == FaceState::Disabled ? style.disabledText : style.accent);
 }
 
 void DrawRadioButton(HDC dc, const RECT& rect, const TSkinStyle& style, bool checked, FaceState state) {
     {
-        const Outline ring(dc, state == FaceState::Hot ? style.accent : style.border, 1,
+        const Outline ring(dc, state == FaceState::Hot ? style.hotBorder : style.faceBorder, 1,
                            win::SolidBrush(state == FaceState::Pressed ? style.facePressedBottom : style.field));
         Ellipse(dc, rect.left, rect.top, rect.right, rect.bottom);
     }

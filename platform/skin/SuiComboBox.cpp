@@ -179,11 +179,14 @@ void TsuiComboBox::DrawFrame() {
     button.bottom = client.bottom;
     button.right = client.right;
     const bool pressed = info.stateButton == STATE_SYSTEM_PRESSED;
+    skin::Fill(dc.Get(), button, style.field);
     skin::DrawFace(dc.Get(), button, style,
                    !IsWindowEnabled(window) ? skin::FaceState::Disabled
                    : pressed                ? skin::FaceState::Pressed
-                                            : skin::FaceState::Normal);
-    skin::DrawGlyph(dc.Get(), button, skin::Glyph::ArrowDown, IsWindowEnabled(window) ? style.text : style.disabledText);
+                                            : skin::FaceState::Normal,
+                   std::min(style.faceRadius, 2));
+    skin::DrawGlyph(dc.Get(), button, skin::Glyph::ArrowDown,
+                    IsWindowEnabled(window) ? style.faceText : style.disabledText);
 }
 
 LRESULT TsuiComboBox::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {

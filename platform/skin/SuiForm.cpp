@@ -1,5 +1,7 @@
 #include "platform/skin/SuiForm.h"
 
+#include <algorithm>
+
 #include "platform/skin/SkinPaint.h"
 
 namespace vcl {
@@ -182,8 +184,8 @@ void TsuiForm::PaintFrame(HDC dc) {
     const TSkinStyle& style = Skin();
     skin::Frame(dc, RECT{0, 0, Width(), Height()}, style.border);
     const RECT title = TitleRect();
-    skin::FillGradient(dc, title, style.titleTop, style.titleBottom);
-    if (!Menu()) skin::Fill(dc, RECT{title.left, title.bottom - 1, title.right, title.bottom}, style.border);
+    skin::DrawTitleBar(dc, title, style);
+    if (!Menu()) skin::Fill(dc, RECT{title.left, title.bottom - 1, title.right, title.bottom}, style.titleLine);
 
     const RECT icon = IconRect();
     if (icon.right > icon.left) {
@@ -193,8 +195,23 @@ void TsuiForm::PaintFrame(HDC dc) {
         DrawIconEx(dc, icon.left, icon.top, appIcon, kIconSize, kIconSize, 0, nullptr, DI_NORMAL);
     }
     RECT text{icon.right + 6, title.top, BoxRect(Part::None).right - 4, title.bottom};
-    skin::DrawLabel(dc, text, TitleText(), captionFont_.Handle(), TitleColor(),
-                    DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
+    UINT align = DT_LEFT;
+    if (style.centredTitle) {
+        // Centred on the whole bar, as far from the icon as from the boxes.
+        const int margin = std::max(text.left - title.left, title.right - text.right);
+        text.left = title.left + margin;
+        text.right = title.right - margin;
+        align = DT_CENTER;
+    }
+    const UINT format = align | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX;
+    if (style.gloss) {
+        // A shadow keeps the caption readable where it crosses the bright half.
+        RECT shadow = text;
+        OffsetRect(&shadow, 1, 1);
+        skin::DrawLabel(dc, shadow, TitleText(), captionFont_.Handle(), skin::Mix(style.titleTop, RGB(0, 0, 0), 45),
+                        format);
+    }
+    skin::DrawLabel(dc, text, TitleText(), captionFont_.Handle(), TitleColor(), format);
     for (Part box : {Part::Minimize, Part::Maximize, Part::Close}) PaintBox(dc, box);
 
     if (const TMainMenu* menu = Menu())
@@ -204,15 +221,13 @@ void TsuiForm::PaintFrame(HDC dc) {
 void TsuiForm::PaintBox(HDC dc, Part box) {
     const RECT rect = BoxRect(box);
     if (rect.right <= rect.left) return;
-    const TSkinStyle& style = Skin();
-    if (pressed_ == box && pressedInside_)
-        skin::DrawFace(dc, rect, style, skin::FaceState::Pressed);
-    else if (hot_ == box)
-        skin::DrawFace(dc, rect, style, skin::FaceState::Hot);
+    const skin::FaceState state = pressed_ == box && pressedInside_ ? skin::FaceState::Pressed
+                                  : hot_ == box                    ? skin::FaceState::Hot
+                                                                   : skin::FaceState::Normal;
     const skin::Glyph glyph = box == Part::Close      ? skin::Glyph::Close
                               : box == Part::Maximize ? skin::Glyph::Maximize
                                                       : skin::Glyph::Minimize;
-    skin::DrawGlyph(dc, rect, glyph, TitleColor());
+    skin::DrawTitleBox(dc, rect, Skin(), glyph, state);
 }
 
 void TsuiForm::SetHot(Part part, int entry) {
@@ -384,6 +399,8 @@ LRESULT TsuiForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
             menuBar_.MeasureItem(item, Font().Handle());
             return TRUE;
         }
+        case WM_MENUCHAR:
+            return menuBar_.MenuChar(reinterpret_cast<HMENU>(lParam), static_cast<char>(win::LowWord(wParam)));
         case WM_DRAWITEM: {
             const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
             if (item.CtlType != ODT_MENU) break;

@@ -43,7 +43,7 @@ int MenuBar::EntryAt(const TMainMenu& menu, HFONT font, RECT bar, POINT point) c
 
 void MenuBar::Paint(HDC dc, const TMainMenu& menu, HFONT font, RECT bar, const TSkinStyle& style,
                     int hotEntry) const {
-    Fill(dc, bar, style.background);
+    FillGradient(dc, bar, style.menuBarTop, style.menuBarBottom);
     const RECT line{bar.left, bar.bottom - 1, bar.right, bar.bottom};
     Fill(dc, line, style.border);
     const std::vector<const TMenuItem*> entries = Entries(menu);
@@ -51,21 +51,40 @@ void MenuBar::Paint(HDC dc, const TMainMenu& menu, HFONT font, RECT bar, const T
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const bool hot = static_cast<int>(i) == hotEntry;
         if (hot) Fill(dc, rects[i], style.selection);
-        const COLORREF color = !entries[i]->Enabled() ? style.disabledText : hot ? style.selectionText : style.text;
+        const COLORREF color = !entries[i]->Enabled() ? style.disabledText : hot ? style.selectionText : style.menuBarText;
         DrawLabel(dc, rects[i], entries[i]->Caption(), font, color, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     }
 }
 
-int MenuBar::EntryForKey(const TMainMenu& menu, char key) const {
+namespace {
+
+bool HasMnemonic(const std::string& caption, char key) {
     const auto lower = [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); };
+    const auto amp = caption.find('&');
+    return amp != std::string::npos && amp + 1 < caption.size() && lower(caption[amp + 1]) == lower(key);
+}
+
+}  // namespace
+
+int MenuBar::EntryForKey(const TMainMenu& menu, char key) const {
     const std::vector<const TMenuItem*> entries = Entries(menu);
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        const std::string& caption = entries[i]->Caption();
-        const auto amp = caption.find('&');
-        if (amp != std::string::npos && amp + 1 < caption.size() && lower(caption[amp + 1]) == lower(key))
-            return static_cast<int>(i);
-    }
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        if (HasMnemonic(entries[i]->Caption(), key)) return static_cast<int>(i);
     return -1;
+}
+
+LRESULT MenuBar::MenuChar(HMENU popup, char key) const {
+    const int count = GetMenuItemCount(popup);
+    for (int i = 0; i < count; ++i) {
+        MENUITEMINFOA info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_DATA | MIIM_STATE;
+        if (!GetMenuItemInfoA(popup, static_cast<UINT>(i), TRUE, &info) || (info.fState & MFS_DISABLED) != 0) continue;
+        const auto* item = reinterpret_cast<const TMenuItem*>(info.dwItemData);
+        if (item && !item->IsSeparator() && HasMnemonic(item->Caption(), key))
+            return MAKELRESULT(static_cast<WORD>(i), MNC_EXECUTE);
+    }
+    return MAKELRESULT(0, MNC_IGNORE);
 }
 
 UINT MenuBar::Open(const TMainMenu& menu, int entry, HWND owner, RECT entryOnScreen, const TSkinStyle& style) const {

@@ -26,6 +26,9 @@ public:
     // WM_MEASUREITEM and WM_DRAWITEM of an owner-drawn popup item.
     void MeasureItem(MEASUREITEMSTRUCT& item, HFONT font) const;
     void DrawItem(const DRAWITEMSTRUCT& item, HFONT font, const TSkinStyle& style) const;
+    // WM_MENUCHAR of an open popup: owner-drawn items carry no text for the system to match a
+    // letter against, so the letter after the caption's '&' is looked up here.
+    LRESULT MenuChar(HMENU popup, char key) const;
 
 private:
     std::vector<const TMenuItem*> Entries(const TMainMenu& menu) const;

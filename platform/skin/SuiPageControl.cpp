@@ -144,18 +144,18 @@ void TsuiPageControl::Paint(HDC dc) {
         rect.top = 0;
         rect.bottom = area.top + 1;
         const bool current = tab == selected;
+        if (!current) rect.top += 2;
+        skin::DrawTab(dc, rect, style, current);
         if (current) {
-            skin::Fill(dc, rect, style.background);
-            skin::Frame(dc, rect, style.border);
             const RECT join{rect.left + 1, area.top, rect.right - 1, area.top + 1};
             skin::Fill(dc, join, style.background);
-        } else {
-            rect.top += 2;
-            skin::DrawFace(dc, rect, style, skin::FaceState::Normal);
         }
         const TTabSheet* page = PageOfTab(tab);
         const std::string caption = page ? page->Caption() : std::string();
-        skin::DrawLabel(dc, rect, caption, Font().Handle(), Enabled() ? style.text : style.disabledText,
+        RECT label = rect;
+        if (current) label.top += style.tabMarkHeight;
+        skin::DrawLabel(dc, label, caption, Font().Handle(),
+                        !Enabled() ? style.disabledText : current ? style.text : style.faceText,
                         DT_CENTER | DT_VCENTER | DT_SINGLELINE);
         if (current && focused) {
             RECT ring = rect;

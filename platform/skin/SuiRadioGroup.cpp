@@ -115,7 +115,9 @@ void TsuiRadioGroup::Paint(HDC dc) {
     RECT label{8, 0, 8 + text.cx + 4, text.cy};
     skin::Fill(dc, label, BackgroundRGB());
     OffsetRect(&label, 2, 0);
-    skin::DrawLabel(dc, label, caption, Font().Handle(), Enabled() ? ColorToRGB(Font().Color()) : style.disabledText,
+    // A caption in the default text colour takes the style's heading colour.
+    const COLORREF heading = Font().Color() == clWindowText ? style.heading : ColorToRGB(Font().Color());
+    skin::DrawLabel(dc, label, caption, Font().Handle(), Enabled() ? heading : style.disabledText,
                     DT_LEFT | DT_TOP | DT_SINGLELINE);
 }
 

@@ -126,17 +126,30 @@ LRESULT TsuiTrackBar::CustomDraw(const NMCUSTOMDRAW& draw) {
                 channel.right = middle + 2;
             }
             skin::Fill(draw.hdc, channel, style.field);
-            skin::Frame(draw.hdc, channel, style.border);
+            // The groove up to the thumb shows how far the value goes.
+            RECT thumb{};
+            SendMessageA(window, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
+            RECT filled = channel;
+            if (orientation_ == TTrackBarOrientation::trHorizontal)
+                filled.right = std::clamp((thumb.left + thumb.right) / 2, channel.left, channel.right);
+            else
+                filled.bottom = std::clamp((thumb.top + thumb.bottom) / 2, channel.top, channel.bottom);
+            skin::Fill(draw.hdc, filled, style.trackFill);
+            skin::Frame(draw.hdc, channel, style.faceBorder);
             return CDRF_SKIPDEFAULT;
         }
         case TBCD_THUMB: {
             const bool pressed = (draw.uItemState & CDIS_SELECTED) != 0;
             const bool disabled = !IsWindowEnabled(window);
-            skin::DrawFace(draw.hdc, draw.rc, style,
-                           disabled  ? skin::FaceState::Disabled
-                           : pressed ? skin::FaceState::Pressed
-                                     : skin::FaceState::Normal);
-            if (GetFocus() == window) skin::DrawFocusRing(draw.hdc, draw.rc, style);
+            const skin::FaceState state = disabled  ? skin::FaceState::Disabled
+                                          : pressed ? skin::FaceState::Pressed
+                                                    : skin::FaceState::Normal;
+            skin::DrawFace(draw.hdc, draw.rc, style, state);
+            if (GetFocus() == window) {
+                RECT ring = draw.rc;
+                InflateRect(&ring, -1, -1);
+                skin::FrameRounded(draw.hdc, ring, style.faceRadius - 1, style.accent);
+            }
             return CDRF_SKIPDEFAULT;
         }
         default: return CDRF_DODEFAULT;

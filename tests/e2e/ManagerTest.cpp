@@ -6,6 +6,8 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include "platform/skin/SkinStyle.h"
+
 namespace {
 
 using namespace std::chrono_literals;
@@ -27,6 +29,47 @@ protected:
 
     std::string ini = e2e::SystemIniPath();
 };
+
+// The colour on the screen at a point of a window (window coordinates).
+COLORREF PixelOf(HWND window, int x, int y) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    HDC screen = GetDC(nullptr);
+    const COLORREF color = GetPixel(screen, rect.left + x, rect.top + y);
+    ReleaseDC(nullptr, screen);
+    return color;
+}
+
+// Places on the window whose colour tells which style draws them: the first row of the title
+// bar and of the menu bar, and the top edge of the page's "Close" button and of the tree.
+struct Probe {
+    const char* what;
+    HWND window;
+    POINT point;
+    COLORREF vcl::TSkinStyle::* color;
+};
+
+std::vector<Probe> ProbesOf(HWND window) {
+    const vcl::TSkinStyle& any = vcl::SkinStyleOf(vcl::TsuiUIStyle::MacOS);
+    const HWND close = e2e::FindVisible(window, "Button", "Close");
+    const HWND tree = e2e::FindVisible(window, WC_TREEVIEWA);
+    RECT button{};
+    GetWindowRect(close, &button);
+    RECT treeRect{};
+    GetWindowRect(tree, &treeRect);
+    return {{"title bar", window, {200, 1}, &vcl::TSkinStyle::titleTop},
+            {"menu bar", window, {400, 1 + any.titleHeight}, &vcl::TSkinStyle::menuBarTop},
+            {"Close button", close, {(button.right - button.left) / 2, 0}, &vcl::TSkinStyle::faceBorder},
+            {"tree view", tree, {(treeRect.right - treeRect.left) / 2, 0}, &vcl::TSkinStyle::border}};
+}
+
+// Over to "Master Settings", whose first page is "Theme Style"; the theme list.
+HWND OpenThemePage(HWND window) {
+    const HWND tabs = e2e::FindVisible(window, WC_TABCONTROLA);
+    e2e::PressKey(tabs, VK_RIGHT);
+    e2e::PressKey(tabs, VK_RIGHT);
+    return e2e::FindVisible(window, "ComboBox");
+}
 
 TEST_F(Manager, FirstStartCreatesTheDefaultsAndCloseWritesThemAgain) {
     e2e::Program program("olzconsole.exe");
@@ -121,6 +164,79 @@ TEST_F(Manager, AFileThatCannotBeWrittenAtCloseKeepsTheWindowOpen) {
     EXPECT_EQ(e2e::ReadFile(ini), before) << "nothing in the file is lost";
 
     EXPECT_TRUE(Close(program, window)) << "a later close tries again";
+}
+
+TEST_F(Manager, PickingProteinRestylesTheListedControlsAtOnceAndTheCloseStoresIt) {
+    e2e::Program program("olzconsole.exe");
+    const HWND window = program.WaitForWindow(kTitle);
+    ASSERT_NE(window, nullptr);
+    e2e::Settle();
+    const HWND themes = OpenThemePage(window);
+    ASSERT_NE(themes, nullptr);
+    e2e::Settle();
+    const vcl::TSkinStyle& macOS = vcl::SkinStyleOf(vcl::TsuiUIStyle::MacOS);
+    const vcl::TSkinStyle& protein = vcl::SkinStyleOf(vcl::TsuiUIStyle::Protein);
+    for (const Probe& probe : ProbesOf(window))
+        EXPECT_EQ(PixelOf(probe.window, probe.point.x, probe.point.y), macOS.*probe.color) << probe.what;
+
+    // What a pick in the list sends.
+    SendMessageA(themes, CB_SETCURSEL, 3, 0);
+    SendMessageA(GetParent(themes), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(themes), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(themes));
+    e2e::Settle();
+    EXPECT_FALSE(IsIconic(window)) << "restored after the restyle";
+    for (const Probe& probe : ProbesOf(window)) {
+        // The tree views are not among the themed controls.
+        const vcl::TSkinStyle& expected = probe.color == &vcl::TSkinStyle::border ? macOS : protein;
+        EXPECT_EQ(PixelOf(probe.window, probe.point.x, probe.point.y), expected.*probe.color) << probe.what;
+    }
+
+    ASSERT_TRUE(Close(program, window));
+    EXPECT_NE(e2e::ReadFile(ini).find("\r\nTheme=3\r\n"), std::string::npos) << e2e::ReadFile(ini);
+}
+
+TEST_F(Manager, TheAboutBoxShowsInTheStoredStyleWithOneOK) {
+    e2e::WriteFile(ini, std::string(kSection) + "Theme=4\r\n");
+    e2e::Program program("olzconsole.exe");
+    const HWND window = program.WaitForWindow(kTitle);
+    ASSERT_NE(window, nullptr);
+    e2e::Settle();
+    e2e::ChooseMenuItem(window, 'h', 'a');
+    const HWND about = program.WaitForWindow("About Orlenza", 5s);
+    ASSERT_NE(about, nullptr);
+    e2e::Settle();
+    std::vector<std::string> buttons;
+    for (const e2e::Child& child : e2e::VisibleChildren(about))
+        if (child.className == "Button") buttons.push_back(child.text);
+    EXPECT_EQ(buttons, std::vector<std::string>{"OK"});
+    EXPECT_NE(e2e::FindVisible(about, "Static", "Orlenza voice-biometric logon, by Brenmoor Industries."), nullptr);
+    // A title bar without a menu bar under it ends in the style's line (the border is row 0).
+    const vcl::TSkinStyle& glass = vcl::SkinStyleOf(vcl::TsuiUIStyle::BlueGlass);
+    EXPECT_EQ(PixelOf(about, 60, glass.titleHeight), glass.titleLine) << "the title bar in the stored style";
+
+    // Closing it ends it too (the OK button's own result is a GUI test of the dialog).
+    PostMessageA(about, WM_CLOSE, 0, 0);
+    for (int i = 0; i < 10 && IsWindowVisible(about); ++i) e2e::Settle();
+    EXPECT_FALSE(IsWindowVisible(about));
+    EXPECT_TRUE(Close(program, window));
+}
+
+TEST_F(Manager, AStoredThemeOutsideTheListOpensInMacOSWithNoneSelectedAndTheCloseWritesMinusOne) {
+    e2e::WriteFile(ini, std::string(kSection) + "Theme=7\r\n");
+    e2e::Program program("olzconsole.exe");
+    const HWND window = program.WaitForWindow(kTitle);
+    ASSERT_NE(window, nullptr);
+    e2e::Settle();
+    const HWND themes = OpenThemePage(window);
+    ASSERT_NE(themes, nullptr);
+    e2e::Settle();
+    EXPECT_EQ(SendMessageA(themes, CB_GETCURSEL, 0, 0), CB_ERR);
+    const vcl::TSkinStyle& macOS = vcl::SkinStyleOf(vcl::TsuiUIStyle::MacOS);
+    for (const Probe& probe : ProbesOf(window))
+        EXPECT_EQ(PixelOf(probe.window, probe.point.x, probe.point.y), macOS.*probe.color) << probe.what;
+
+    ASSERT_TRUE(Close(program, window));
+    EXPECT_NE(e2e::ReadFile(ini).find("\r\nTheme=-1\r\n"), std::string::npos) << e2e::ReadFile(ini);
 }
 
 }  // namespace

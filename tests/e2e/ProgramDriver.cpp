@@ -152,6 +152,14 @@ void PressKey(HWND window, WPARAM key) {
     Settle();
 }
 
+void ChooseMenuItem(HWND window, char entry, char item) {
+    // Posted: the menu runs its own loop, which reads the letter from the queue.
+    PostMessageA(window, WM_SYSCOMMAND, SC_KEYMENU, static_cast<LPARAM>(entry));
+    Settle();
+    PostMessageA(window, WM_CHAR, static_cast<WPARAM>(item), 1);
+    Settle();
+}
+
 void DragTrackBar(HWND trackBar, int position) {
     SendMessageA(trackBar, TBM_SETPOS, TRUE, position);
     const HWND parent = GetParent(trackBar);

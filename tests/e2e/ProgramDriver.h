@@ -45,6 +45,9 @@ std::vector<HWND> TopLevelWindows(DWORD processId, const std::string& title);
 void ClickTreeItem(HWND tree, int index);
 // A key pressed and released in a window.
 void PressKey(HWND window, WPARAM key);
+// Opens a menu bar entry with Alt and its letter, then picks the item of that letter, as the
+// keyboard does.
+void ChooseMenuItem(HWND window, char entry, char item);
 // Moves a track bar as a drag ending at `position` does.
 void DragTrackBar(HWND trackBar, int position);
 // Lets the program handle what was sent.
