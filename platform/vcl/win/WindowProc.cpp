@@ -14,18 +14,25 @@ constexpr const char* kTargetProperty = "OlzMessageTarget";
 
 void Attach(HWND window, MessageTarget& target) { SetPropA(window, kTargetProperty, &target); }
 
-// Hands the exception being handled to the application; nothing may leave here.
-void ReportCurrentException() noexcept {
+// Hands an error to the application; nothing may leave here.
+void Report(const std::exception& error) noexcept {
     try {
-        try {
-            throw;
-        } catch (const std::exception& error) {
-            Application().HandleException(error);
-        } catch (...) {
-            Application().HandleException(Exception("Unknown error"));
-        }
+        Application().HandleException(error);
     } catch (...) {
         // No application object, or its error box failed: there is no one left to tell.
+    }
+}
+
+// Runs `action`, reporting what it raises. The exception is caught by its type here rather than
+// rethrown from a catch-all: a rethrow inside a handler corrupts the stack under Wine's unwinder.
+template <class Action>
+void Barrier(Action&& action) noexcept {
+    try {
+        action();
+    } catch (const std::exception& error) {
+        Report(error);
+    } catch (...) {
+        Report(Exception("Unknown error"));
     }
 }
 
@@ -48,11 +55,7 @@ LRESULT CALLBACK FrameworkWindowProc(HWND window, UINT message, WPARAM wParam, L
     if (!target) return DefWindowProcA(window, message, wParam, lParam);
 
     LRESULT result = 0;
-    try {
-        result = target->HandleMessage(window, message, wParam, lParam);
-    } catch (...) {
-        ReportCurrentException();
-    }
+    Barrier([&] { result = target->HandleMessage(window, message, wParam, lParam); });
     if (message == WM_NCDESTROY) {
         RemovePropA(window, kTargetProperty);
         target->WindowDestroyed();
@@ -86,12 +89,6 @@ void RegisterFrameworkClass(const std::string& name, UINT classStyle) {
     registered.insert(name);
 }
 
-void Guarded(const std::function<void()>& action) noexcept {
-    try {
-        action();
-    } catch (...) {
-        ReportCurrentException();
-    }
-}
+void Guarded(const std::function<void()>& action) noexcept { Barrier(action); }
 
 }  // namespace vcl::win
