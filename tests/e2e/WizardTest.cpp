@@ -50,7 +50,9 @@ TEST_F(Wizard, WalksThroughTheStepsAndBackWithTheirTitles) {
     for (int step = 3; step >= 1; --step) {
         ASSERT_TRUE(Press(window, "< Back")) << "towards step " << step;
         ASSERT_TRUE(WaitForStep(window, step));
-        if (step == 3) EXPECT_NE(FindText(window, "Volume Control"), nullptr);
+        if (step == 3) {
+            EXPECT_NE(FindText(window, "Volume Control"), nullptr);
+        }
     }
     PostMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(program.WaitForExit(10s), 0u);

@@ -69,7 +69,7 @@ TEST_F(WizardControls, APictureFromAGifShowsAndAnswersClicks) {
     EXPECT_EQ(Pixel(*picture, 130, 253), RGB(0xFA, 0xD2, 0x28));
 
     int clicks = 0;
-    picture->SetOnClick([&](vcl::TObject*) { ++clicks; });
+    picture->SetOnClick(vcl::TEvent<void(vcl::TObject*)>([&](vcl::TObject*) { ++clicks; }));
     SendMessageA(picture->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
     SendMessageA(picture->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(20, 20));
     SendMessageA(picture->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));

@@ -65,6 +65,7 @@ Decoded FromBmp(const std::vector<std::uint8_t>& bytes) {
 const ClassInfo& TImage::StaticClassInfo() {
     static const ClassInfo info = ClassBuilder<TImage>("TImage", &TWinControl::StaticClassInfo())
                                       .Property("Stretch", &TImage::Stretch, &TImage::SetStretch, false)
+                                      .Property("Transparent", &TImage::Transparent, &TImage::SetTransparent, false)
                                       .Property("OnClick", &TImage::OnClick, &TImage::SetOnClick)
                                       .Creatable()
                                       .Build();
@@ -91,6 +92,11 @@ void TImage::SetStretch(bool stretch) {
     Invalidate();
 }
 
+void TImage::SetTransparent(bool transparent) {
+    transparent_ = transparent;
+    Invalidate();
+}
+
 void TImage::Click() { onClick_(this); }
 
 void TImage::DefineProperties(TFiler& filer) {
@@ -113,9 +119,22 @@ void TImage::Paint(HDC dc) {
     header.bmiHeader = {sizeof(BITMAPINFOHEADER), pictureWidth_, pictureHeight_, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     const int width = stretch_ ? client.right : pictureWidth_;
     const int height = stretch_ ? client.bottom : pictureHeight_;
+    std::vector<std::uint32_t> shown;
+    const std::uint32_t* pixels = pixels_.data();
+    if (transparent_) {
+        // The first pixel of a bottom-up picture is its bottom-left one.
+        const COLORREF background = BackgroundRGB();
+        const std::uint32_t backgroundPixel =
+            (std::uint32_t{GetRValue(background)} << 16) | (std::uint32_t{GetGValue(background)} << 8) | GetBValue(background);
+        const std::uint32_t key = pixels_.front() & 0xFFFFFFu;
+        shown = pixels_;
+        for (std::uint32_t& pixel : shown)
+            if ((pixel & 0xFFFFFFu) == key) pixel = backgroundPixel;
+        pixels = shown.data();
+    }
     SetStretchBltMode(dc, COLORONCOLOR);
-    StretchDIBits(dc, 0, 0, width, height, 0, 0, pictureWidth_, pictureHeight_, pixels_.data(), &header,
-                  DIB_RGB_COLORS, SRCCOPY);
+    StretchDIBits(dc, 0, 0, width, height, 0, 0, pictureWidth_, pictureHeight_, pixels, &header, DIB_RGB_COLORS,
+                  SRCCOPY);
 }
 
 LRESULT TImage::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {

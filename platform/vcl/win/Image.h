@@ -1,7 +1,8 @@
 #pragma once
 // TImage: a picture on a window of its own, clickable. The picture is a GIF or BMP file's
 // bytes, stored with the form as the binary property "Picture"; it is drawn at the top left,
-// or scaled to the control with Stretch.
+// or scaled to the control with Stretch. With Transparent, the colour of the picture's
+// bottom-left pixel shows the background instead.
 #include <cstdint>
 #include <vector>
 
@@ -20,6 +21,8 @@ public:
     void SetPicture(std::vector<std::uint8_t> bytes);
     bool Stretch() const { return stretch_; }
     void SetStretch(bool stretch);
+    bool Transparent() const { return transparent_; }
+    void SetTransparent(bool transparent);
     int PictureWidth() const { return pictureWidth_; }
     int PictureHeight() const { return pictureHeight_; }
     const TEvent<void(TObject*)>& OnClick() const { return onClick_; }
@@ -41,6 +44,7 @@ private:
     int pictureWidth_ = 0;
     int pictureHeight_ = 0;
     bool stretch_ = false;
+    bool transparent_ = false;
     bool pressed_ = false;
     TEvent<void(TObject*)> onClick_;
 };
