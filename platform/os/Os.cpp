@@ -37,6 +37,8 @@ BackendScope::BackendScope(const Backend& replacement) : saved_(Installed()) {
     if (replacement.htmlHelp) installed.htmlHelp = replacement.htmlHelp;
     if (replacement.windows) installed.windows = replacement.windows;
     if (replacement.process) installed.process = replacement.process;
+    if (replacement.mixer) installed.mixer = replacement.mixer;
+    if (replacement.waveIn) installed.waveIn = replacement.waveIn;
 }
 
 BackendScope::~BackendScope() { Installed() = saved_; }

@@ -3,12 +3,14 @@
 // installed here. Windows builds start with the real calls, native builds with the simulation;
 // tests install the backend they prove.
 #include "platform/os/HtmlHelp.h"
+#include "platform/os/Mixer.h"
 #include "platform/os/PrivateProfile.h"
 #include "platform/os/Process.h"
 #include "platform/os/Registry.h"
 #include "platform/os/SoundPlayer.h"
 #include "platform/os/System.h"
 #include "platform/os/TopLevelWindows.h"
+#include "platform/os/WaveIn.h"
 
 namespace os {
 
@@ -20,6 +22,8 @@ struct Backend {
     HtmlHelpViewer* htmlHelp = nullptr;
     TopLevelWindows* windows = nullptr;
     Process* process = nullptr;
+    Mixer* mixer = nullptr;
+    WaveIn* waveIn = nullptr;
 };
 
 // The backend in use. Never null members.
@@ -31,6 +35,8 @@ inline SoundPlayer& sound() { return *backend().sound; }
 inline HtmlHelpViewer& htmlHelp() { return *backend().htmlHelp; }
 inline TopLevelWindows& windows() { return *backend().windows; }
 inline Process& process() { return *backend().process; }
+inline Mixer& mixer() { return *backend().mixer; }
+inline WaveIn& waveIn() { return *backend().waveIn; }
 
 // Installs a backend for its lifetime; members left null keep the one in use.
 class BackendScope {

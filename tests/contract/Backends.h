@@ -26,6 +26,8 @@ public:
     os::PrivateProfile& profile() const { return *backend_.profile; }
     os::Registry& registry() const { return *backend_.registry; }
     os::System& system() const { return *backend_.system; }
+    os::Mixer& mixer() const { return *backend_.mixer; }
+    os::WaveIn& waveIn() const { return *backend_.waveIn; }
     os::sim::SimOs* sim() const { return sim_.get(); }  // null for the real functions
 
     std::string file(const std::string& name) const { return folder_.file(name); }

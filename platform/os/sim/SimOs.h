@@ -6,6 +6,7 @@
 #include "platform/os/sim/SimProcess.h"
 #include "platform/os/sim/SimProfile.h"
 #include "platform/os/sim/SimRegistry.h"
+#include "platform/os/sim/SimSound.h"
 #include "platform/os/sim/SimSoundPlayer.h"
 #include "platform/os/sim/SimSystem.h"
 #include "platform/os/sim/SimTopLevelWindows.h"
@@ -20,8 +21,9 @@ struct SimOs {
     SimHtmlHelp htmlHelp;
     SimTopLevelWindows windows;
     SimProcess process;
+    SimSound audio{[this] { return system.TickCount(); }};  // records on the system's clock
 
-    Backend backend() { return {&profile, &registry, &system, &sound, &htmlHelp, &windows, &process}; }
+    Backend backend() { return {&profile, &registry, &system, &sound, &htmlHelp, &windows, &process, &audio.mixer, &audio.waveIn}; }
 };
 
 }  // namespace os::sim
