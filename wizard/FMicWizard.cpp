@@ -3,6 +3,7 @@
 #include <array>
 
 #include "common/WavePlay.h"
+#include "mixer/SSVolumeController.h"
 #include "platform/skin/SuiButton.h"
 #include "platform/skin/SuiCheckBox.h"
 #include "platform/skin/SuiForm.h"
@@ -104,11 +105,9 @@ int TMainFrm::VolumeBarPosition() const { return Control<TsuiTrackBar>("TrackBar
 
 void TMainFrm::SetVolumeBarPosition(int position) { Control<TsuiTrackBar>("TrackBar1").SetPosition(position); }
 
-int TMainFrm::MasterVolume() { return volume_; }
+int TMainFrm::MasterVolume() { return Control<TssVolumeController>("VolumeController").Volume(); }
 
-void TMainFrm::SetMasterVolume(int volume) {
-    if (volume >= 0 && volume <= 100) volume_ = volume;
-}
+void TMainFrm::SetMasterVolume(int volume) { Control<TssVolumeController>("VolumeController").SetVolume(volume); }
 
 void TMainFrm::SetMeterPosition(int position) { Control<TLedLadder>("LedLadder2").SetPosition(position); }
 

@@ -48,7 +48,6 @@ private:
     T& Control(const char* name) const;
 
     wizard::WizardLogic logic_{*this};
-    int volume_ = 40;
 };
 
 // The wizard's window while it exists; null before and after.
