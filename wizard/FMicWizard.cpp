@@ -11,7 +11,13 @@
 #include "platform/skin/SuiPageControl.h"
 #include "platform/skin/SuiThemeManager.h"
 #include "platform/skin/SuiTrackBar.h"
+#include "platform/os/Os.h"
+#include "platform/skin/SuiRadioGroup.h"
 #include "platform/vcl/win/Label.h"
+#include "platform/vcl/win/WinApplication.h"
+#include "mixer/AMixer.h"
+#include "wizard/WizardShared.h"
+#include "wizard/check/MicCheck.h"
 #include "settings/Settings.h"
 #include "wizard/FMicMsg.h"
 #include "wizard/FSelecInput.h"
@@ -23,6 +29,7 @@ using wizard::WizardButton;
 namespace {
 
 TMainFrm* mainFrm = nullptr;
+std::function<void()> idleWork;
 
 const char* ButtonName(WizardButton button) {
     constexpr std::array<const char*, 6> names{"Next1", "Next2", "Next3", "Next4", "Back4", "Finish6"};
@@ -47,6 +54,8 @@ TMainFrm::TMainFrm(vcl::TComponent* owner) : TForm(owner) {
 TMainFrm::~TMainFrm() {
     if (mainFrm == this) mainFrm = nullptr;
 }
+
+void TMainFrm::SetIdleWork(std::function<void()> work) { idleWork = std::move(work); }
 
 void TMainFrm::PublishHandlers() {
     using vcl::TObject;
@@ -117,7 +126,51 @@ void TMainFrm::SetCancelRequested(bool requested) { Control<TsuiCheckBox>("Cance
 
 void TMainFrm::SetPhraseVisible(bool visible) { Control<vcl::TLabel>("Label42").SetVisible(visible); }
 
-void TMainFrm::RunMicrophoneCheck() {}
+void TMainFrm::RunMicrophoneCheck() {
+    // Made once: its variables carry over from one check to the next.
+    if (!check_)
+        check_ = std::make_unique<TMicrophoneCheck>(*this, Control<TAudioMixer>("Mixer"), wizard::ProgramFolder);
+    check_->RunMicrophoneCheck();
+}
+
+void TMainFrm::SetMeterMax(int max) { Control<TLedLadder>("LedLadder2").SetMax(max); }
+
+int TMainFrm::ShowMessage(const std::string& caption, const std::string& text, Icon icon) {
+    return logic_.ShowWizardMessage(caption, text, "Ok", "",
+                                    icon == Icon::Warning ? wizard::MessageIcon::Warning
+                                                          : wizard::MessageIcon::Information,
+                                    1, wizard::kResultOk, 0, 0);
+}
+
+std::optional<int> TMainFrm::SelectFromList(const std::string& title, const std::vector<std::string>& items) {
+    TSelectInputFrm* dialog = SelectInputFrm();
+    if (!dialog) return std::nullopt;
+    dialog->SetQuestion(title);
+    TStringList& names = dialog->RadioGroup().Items();
+    names.Clear();
+    for (const std::string& item : items) names.Add(item);
+    if (dialog->ShowModal() != mrOk) return std::nullopt;
+    return wizard::SelectedInput;
+}
+
+void TMainFrm::ClearListSelection() {
+    if (TSelectInputFrm* dialog = SelectInputFrm()) dialog->RadioGroup().SetItemIndex(-1);
+}
+
+void TMainFrm::ShowProblemDialog(const std::string& text) { ShowMicrophoneProblem(text); }
+
+void TMainFrm::PlayBeep() { os::sound().PlayByName("BEEP", 0, os::snd::Resource); }
+
+void TMainFrm::ProcessMessages() {
+    if (idleWork) idleWork();
+    vcl::Application().ProcessMessages();
+}
+
+void TMainFrm::WaitForMessages(os::DWORD milliseconds) {
+    if (idleWork) idleWork();
+    win::ProcessMessagesUntil(std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds));
+    if (idleWork) idleWork();
+}
 
 bool TMainFrm::InputSelectionShowing() const { return SelectInputFrm() && SelectInputFrm()->Visible(); }
 

@@ -4,11 +4,17 @@
 // its controls.
 #include <windows.h>
 
+#include <functional>
+#include <memory>
+
 #include "platform/vcl/win/Form.h"
 #include "wizard/WizardLogic.h"
+#include "wizard/check/MicCheckView.h"
 #include "wizard/WizardView.h"
 
-class TMainFrm : public vcl::TForm, public wizard::WizardView {
+class TMicrophoneCheck;
+
+class TMainFrm : public vcl::TForm, public wizard::WizardView, public MicCheckView {
 public:
     OLZ_CLASS_INFO
     explicit TMainFrm(vcl::TComponent* owner);
@@ -41,6 +47,26 @@ public:
     void ApplyThemeStyle(std::optional<config::ThemeStyle> style) override;
     void SetKeyPreview(bool on) override { TForm::SetKeyPreview(on); }
 
+    // MicCheckView (SetMeterPosition is shared with WizardView)
+    void SetMeterMax(int max) override;
+    void EnableNext(bool enabled) override { SetButtonEnabled(wizard::WizardButton::Next4, enabled); }
+    void EnableBack(bool enabled) override { SetButtonEnabled(wizard::WizardButton::Back4, enabled); }
+    void FocusNext() override { Focus(wizard::WizardButton::Next4); }
+    void ShowPhrase() override { SetPhraseVisible(true); }
+    bool CancelChecked() override { return CancelRequested(); }
+    int ShowMessage(const std::string& caption, const std::string& text, Icon icon) override;
+    std::optional<int> SelectFromList(const std::string& title, const std::vector<std::string>& items) override;
+    void ClearListSelection() override;
+    void ShowProblemDialog(const std::string& text) override;
+    void PlayBeep() override;
+    bool MainWindowVisible() override { return Visible(); }
+    void CloseMainWindow() override { Close(); }
+    void ProcessMessages() override;
+    void WaitForMessages(os::DWORD milliseconds) override;
+
+    // Runs whenever the window waits for messages (the simulated sound system's device work).
+    static void SetIdleWork(std::function<void()> work);
+
 private:
     void PublishHandlers();
     // A component of the stored definition, by name and class; raises when the definition lacks it.
@@ -48,6 +74,7 @@ private:
     T& Control(const char* name) const;
 
     wizard::WizardLogic logic_{*this};
+    std::unique_ptr<TMicrophoneCheck> check_;
 };
 
 // The wizard's window while it exists; null before and after.

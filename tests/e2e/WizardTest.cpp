@@ -84,6 +84,34 @@ TEST_F(Wizard, CancelAsksFirstAndOnlyYesEndsTheProgram) {
     EXPECT_EQ(program.WaitForExit(10s), 0u);
 }
 
+TEST_F(Wizard, WithoutAMixerStep4SaysSoAfterItsWait) {
+    e2e::Program program("olzsoundwiz.exe");
+    const HWND window = Start(program);
+    ASSERT_NE(window, nullptr);
+    for (int step = 2; step <= 4; ++step) {
+        ASSERT_TRUE(Press(window, "Next >"));
+        ASSERT_TRUE(WaitForStep(window, step));
+    }
+    const auto entered = std::chrono::steady_clock::now();
+    const HWND notice = program.WaitForWindow("Warning", 30s);
+    ASSERT_NE(notice, nullptr);
+    EXPECT_GE(std::chrono::steady_clock::now() - entered, 14s) << "not before the first wait is over";
+    EXPECT_NE(FindText(notice, "Mixer device drivers not installed. Please install mixer device drivers or manually "
+                               "set your sound system for voice recording and continue by clicking on 'OK'."),
+              nullptr);
+    ASSERT_TRUE(Press(notice, "&Ok"));
+    for (const char* caption : {"Next >", "< Back"}) {
+        const HWND button = e2e::FindVisible(window, "Button", caption);
+        ASSERT_NE(button, nullptr) << caption;
+        EXPECT_FALSE(IsWindowEnabled(button)) << caption;
+    }
+    ASSERT_TRUE(Press(window, "Cancel"));
+    const HWND question = program.WaitForWindow("Warning", 5s);
+    ASSERT_NE(question, nullptr);
+    ASSERT_TRUE(Press(question, "&Yes"));
+    EXPECT_EQ(program.WaitForExit(10s), 0u);
+}
+
 TEST_F(Wizard, ASecondCopyEndsAndTheFirstStays) {
     e2e::Program first("olzsoundwiz.exe");
     ASSERT_NE(Start(first), nullptr);

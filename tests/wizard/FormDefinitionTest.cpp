@@ -138,13 +138,17 @@ TEST_F(WizardDefinitionTest, PagesInStepOrderWithTheirTexts) {
 TEST_F(WizardDefinitionTest, NonVisualComponentsFollowTheControlsInStartUpOrder) {
     std::vector<std::string> order;
     for (const ComponentRecord& child : root.children) order.push_back(child.name);
-    const std::vector<std::string> expected{"suiForm",  "suiThemeManager", "btnwave",
-                                            "Settings", "PBJustOne1",      "suiMsgDlg"};
-    // The mixer components, where the build has them, come right after the controls.
-    std::vector<std::string> withoutMixer;
-    for (const std::string& name : order)
-        if (name != "Mixer" && name != "VolumeController") withoutMixer.push_back(name);
-    EXPECT_EQ(withoutMixer, expected);
+    // The speakers are set before the guard can end a second copy.
+    EXPECT_EQ(order, (std::vector<std::string>{"suiForm", "Mixer", "VolumeController", "suiThemeManager", "btnwave",
+                                               "Settings", "PBJustOne1", "suiMsgDlg"}));
+    const ComponentRecord& volume = At("VolumeController");
+    ASSERT_EQ(volume.properties.size(), 3u);
+    EXPECT_EQ(volume.properties[0].name, "Mute");
+    EXPECT_FALSE(volume.properties[0].value.As<bool>());
+    EXPECT_EQ(volume.properties[1].name, "Volume");
+    EXPECT_EQ(volume.properties[1].value.As<std::int64_t>(), 40);
+    EXPECT_EQ(volume.properties[2].name, "Balance");
+    EXPECT_EQ(volume.properties[2].value.As<std::int64_t>(), 0);
 
     const auto& items = Find(At("Settings"), "Settings")->As<vcl::CollectionValue>().items;
     ASSERT_EQ(items.size(), config::kItems.size());

@@ -10,6 +10,7 @@
 #include "platform/os/Os.h"
 #include "platform/os/sim/SimSound.h"
 #include "platform/os/sim/SimSoundIni.h"
+#include "wizard/FMicWizard.h"
 #include "wizard/WizardProgram.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
@@ -24,5 +25,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     backend.mixer = &sound.mixer;
     backend.waveIn = &sound.waveIn;
     const os::BackendScope scope(backend);
+    // No device thread here: the device does its work whenever the window waits.
+    TMainFrm::SetIdleWork([&sound] { sound.waveIn.Deliver(); });
     return RunWizard();
 }
