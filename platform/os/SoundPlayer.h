@@ -17,6 +17,7 @@ inline constexpr DWORD NoDefault = 0x0002;
 inline constexpr DWORD Memory = 0x0004;
 inline constexpr DWORD Loop = 0x0008;
 inline constexpr DWORD NoStop = 0x0010;
+inline constexpr DWORD Purge = 0x0040;
 inline constexpr DWORD Resource = 0x00040004;  // includes the Memory bit, as Windows defines it
 }  // namespace snd
 

@@ -18,42 +18,6 @@ using namespace std::chrono_literals;
 const char* const kStyles[] = {"MacOS", "WinXP", "DeepBlue", "Protein", "BlueGlass"};
 const char* const kSection = "[\\Software\\Brenmoor Industries\\Orlenza]\r\n";
 
-// The window as it is on the screen, as a 24-bit bottom-up BMP file.
-bool SaveWindowPicture(HWND window, const std::string& path) {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
-    GdiFlush();
-    const DWORD stride = static_cast<DWORD>((width * 3 + 3) & ~3);
-    const DWORD imageSize = stride * static_cast<DWORD>(height);
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info.bmiHeader;
-    file.bfSize = file.bfOffBits + imageSize;
-    std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
-    bytes.append(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
-    bytes.append(static_cast<const char*>(bits), imageSize);
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    e2e::WriteFile(path, bytes);
-    return true;
-}
-
 // Opens "&Help" > "&About" as the keyboard does and waits for the box.
 HWND OpenAbout(const e2e::Program& program, HWND window) {
     e2e::ChooseMenuItem(window, 'h', 'a');
@@ -82,12 +46,12 @@ bool ShootStyle(const std::string& folder, int style) {
             // Tree clicks closer than half a second apart do not change the page.
             std::this_thread::sleep_for(600ms);
             e2e::ClickTreeItem(tree, page);
-            SaveWindowPicture(window, prefix + std::to_string(tab) + "-" + std::to_string(page) + ".bmp");
+            e2e::SaveWindowPicture(window, prefix + std::to_string(tab) + "-" + std::to_string(page) + ".bmp");
         }
     }
     if (const HWND about = OpenAbout(program, window)) {
         e2e::Settle();
-        SaveWindowPicture(about, prefix + "about.bmp");
+        e2e::SaveWindowPicture(about, prefix + "about.bmp");
         PostMessageA(about, WM_CLOSE, 0, 0);
         e2e::Settle();
     } else {

@@ -27,6 +27,7 @@ public:
     // Waits for the program to end; its exit code, or STILL_ACTIVE after the timeout.
     DWORD WaitForExit(std::chrono::milliseconds timeout) const;
     DWORD Id() const { return process_.dwProcessId; }
+    HANDLE ProcessHandle() const { return process_.hProcess; }
 
 private:
     PROCESS_INFORMATION process_{};
@@ -52,6 +53,9 @@ void ChooseMenuItem(HWND window, char entry, char item);
 void DragTrackBar(HWND trackBar, int position);
 // Lets the program handle what was sent.
 void Settle();
+
+// The window as it is on the screen, as a 24-bit BMP file.
+bool SaveWindowPicture(HWND window, const std::string& path);
 
 std::string SystemIniPath();
 std::string ReadFile(const std::string& path);

@@ -2,6 +2,7 @@
 
 #include "platform/vcl/Classes.h"
 
+#include "platform/vcl/win/Image.h"
 #include "platform/vcl/win/ImageList.h"
 #include "platform/vcl/win/Label.h"
 #include "platform/vcl/win/Menus.h"
@@ -13,7 +14,7 @@ namespace vcl {
 void RegisterControlClasses() {
     for (const ClassInfo* info : {&TLabel::StaticClassInfo(), &TPanel::StaticClassInfo(),
                                   &TPageControl::StaticClassInfo(), &TTabSheet::StaticClassInfo(),
-                                  &TImageList::StaticClassInfo(), &TMainMenu::StaticClassInfo(),
+                                  &TImageList::StaticClassInfo(), &TImage::StaticClassInfo(), &TMainMenu::StaticClassInfo(),
                                   &TMenuItem::StaticClassInfo()})
         RegisterComponentClass(*info);
 }

@@ -1,0 +1,163 @@
+// The wizard's microphone step end to end, in the build over the simulated sound system: the
+// test writes simsound.ini beside the program, then answers the dialogs as a user would.
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "tests/e2e/WizardDriver.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using namespace e2e::wizard;
+
+std::string BinFolder() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder = path;
+    return folder.substr(0, folder.find_last_of('\\') + 1);
+}
+
+class WizardSim : public ::testing::Test {
+protected:
+    void SetUp() override {
+        StoreTheme(-1);
+        for (const char* file : {"Destinations.txt", "Recording Destinations.txt"})
+            DeleteFileA((BinFolder() + file).c_str());
+    }
+    void TearDown() override { DeleteFileA(ini.c_str()); }
+
+    void Describe(const std::string& passes, int mixers = 2) {
+        e2e::WriteFile(ini, "[Mixers]\r\nCount=" + std::to_string(mixers) +
+                                "\r\nName0=Sim Audio A\r\nName1=Sim Audio B\r\n"
+                                "[Recording]\r\nDestination=Recording Control\r\nSources=Microphone,Line In\r\n"
+                                "[Microphone]\r\nPasses=" + passes + "\r\n");
+    }
+    // Started and taken to step 4.
+    HWND StartAtStep4(e2e::Program& program) {
+        const HWND window = program.WaitForWindow(kTitle);
+        if (!window) return nullptr;
+        e2e::Settle();
+        for (int step = 2; step <= 4; ++step)
+            if (!Press(window, "Next >") || !WaitForStep(window, step)) return nullptr;
+        return window;
+    }
+    // The items a selection dialog offers, in order.
+    static std::vector<std::string> Items(HWND dialog) {
+        std::vector<std::string> items;
+        for (const e2e::Child& child : e2e::VisibleChildren(dialog))
+            if (child.className == "Button" && (GetWindowLongA(child.window, GWL_STYLE) & 0xF) == BS_AUTORADIOBUTTON)
+                items.push_back(child.text);
+        return items;
+    }
+
+    std::string ini = BinFolder() + "simsound.ini";
+};
+
+TEST_F(WizardSim, SteadySpeechEnablesNextAfterEightGoodPasses) {
+    Describe("128/7");
+    e2e::Program program("olzsoundwiz_sim.exe");
+    const HWND window = StartAtStep4(program);
+    ASSERT_NE(window, nullptr);
+
+    // After the first wait, the sound system, then the input device.
+    HWND dialog = program.WaitForWindow("Select Input Device", 25s);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_NE(FindText(dialog, "Select Audio System"), nullptr);
+    EXPECT_EQ(Items(dialog), (std::vector<std::string>{"Sim Audio A", "Sim Audio B"}));
+    ASSERT_TRUE(Press(dialog, "Sim Audio B"));
+    ASSERT_TRUE(Press(dialog, "&Continue"));
+
+    const auto asked = std::chrono::steady_clock::now();
+    while (!FindText(dialog, "Select Input Device") || !IsWindowVisible(dialog)) {
+        ASSERT_LT(std::chrono::steady_clock::now() - asked, 10s) << "the input device is asked for";
+        std::this_thread::sleep_for(50ms);
+    }
+    EXPECT_EQ(Items(dialog), (std::vector<std::string>{"Microphone", "Line In"}));
+    ASSERT_TRUE(Press(dialog, "Microphone"));
+    ASSERT_TRUE(Press(dialog, "&Continue"));
+
+    const HWND next = e2e::FindVisible(window, "Button", "Next >");
+    ASSERT_NE(next, nullptr);
+    const auto listening = std::chrono::steady_clock::now();
+    while (!IsWindowEnabled(next)) {
+        ASSERT_LT(std::chrono::steady_clock::now() - listening, 40s) << "Next > is enabled after eight good passes";
+        std::this_thread::sleep_for(100ms);
+    }
+    EXPECT_NE(FindText(window, "Today is a great day for all people to prosper. Let no one stand in your way of "
+                               "success. "),
+              nullptr);
+    // An intensity of about 12.8 shows as 13, which lights 14 of the 21 LEDs: the lowest
+    // yellow, the 14th red, the 15th not lit.
+    HWND meter = nullptr;
+    for (const e2e::Child& child : e2e::VisibleChildren(window)) {
+        RECT r{};
+        GetWindowRect(child.window, &r);
+        if (r.right - r.left == 19 && r.bottom - r.top == 151) meter = child.window;
+    }
+    ASSERT_NE(meter, nullptr);
+    // Read from the screen: another process's window gives no pixels of its own.
+    RECT at{};
+    GetWindowRect(meter, &at);
+    HDC screen = GetDC(nullptr);
+    EXPECT_EQ(GetPixel(screen, at.left + 9, at.top + 20 * 7 + 2), RGB(255, 255, 0));
+    EXPECT_EQ(GetPixel(screen, at.left + 9, at.top + 7 * 7 + 2), RGB(255, 0, 0));
+    EXPECT_EQ(GetPixel(screen, at.left + 9, at.top + 6 * 7 + 2), RGB(255, 255, 255));
+    ReleaseDC(nullptr, screen);
+
+    EXPECT_EQ(e2e::ReadFile(BinFolder() + "Destinations.txt").find("Recording Control") != std::string::npos, true);
+    const std::string sources = e2e::ReadFile(BinFolder() + "Recording Destinations.txt");
+    EXPECT_LT(sources.find("Microphone"), sources.find("Line In")) << sources;
+
+    ASSERT_TRUE(Press(window, "Next >"));
+    EXPECT_TRUE(WaitForStep(window, 5));
+    ASSERT_TRUE(Press(window, "Finish"));
+    EXPECT_EQ(program.WaitForExit(10s), 0u);
+}
+
+// Off in the regular run: its 31 passes, each with two warnings and the input question, take
+// longer under Wine than the suite may. The native check tests cover the scenario in full.
+TEST_F(WizardSim, DISABLED_ABadDcLevelWarnsEachPassAndEndsWithTheFailureText) {
+    Describe("100/0", 1);
+    e2e::Program program("olzsoundwiz_sim.exe");
+    const HWND window = StartAtStep4(program);
+    ASSERT_NE(window, nullptr);
+
+    int hardwareWarnings = 0;
+    const std::string hardware = "Hardware problem: Too high/low zero crossing level!";
+    const auto start = std::chrono::steady_clock::now();
+    while (true) {
+        // Each pass also asks for the input device again, with a second's pause either side.
+        ASSERT_LT(std::chrono::steady_clock::now() - start, 600s) << hardwareWarnings << " warnings so far";
+        if (const HWND warning = program.WaitForWindow("Warning", 100ms)) {
+            if (FindText(warning, hardware)) ++hardwareWarnings;
+            bool failure = false;
+            for (const e2e::Child& child : e2e::VisibleChildren(warning))
+                failure = failure || child.text.find("IntensityPerByte =0") != std::string::npos;
+            Press(warning, "&Ok");
+            if (failure) break;
+            continue;
+        }
+        if (const HWND dialog = program.WaitForWindow("Select Input Device", 0ms)) {
+            Press(dialog, "Microphone");
+            Press(dialog, "&Continue");
+        }
+    }
+    EXPECT_EQ(hardwareWarnings, 62) << "two a pass, 31 passes";
+    EXPECT_EQ(program.WaitForExit(10s), 0u) << "the failure ends the program";
+}
+
+TEST_F(WizardSim, BackDuringTheFirstWaitReturnsAtOnce) {
+    Describe("128/7");
+    e2e::Program program("olzsoundwiz_sim.exe");
+    const HWND window = StartAtStep4(program);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(Press(window, "< Back"));
+    EXPECT_TRUE(WaitForStep(window, 3, 2s));
+    // The check ended: nothing asks for a sound system after the wait.
+    EXPECT_EQ(program.WaitForWindow("Select Input Device", 18s), nullptr);
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.WaitForExit(10s), 0u);
+}
+
+}  // namespace

@@ -1,0 +1,31 @@
+// olzsoundwiz_sim: the Setup Sound System Wizard over a simulated sound system, described by
+// "simsound.ini" beside the program (none: no mixer and no recording device). For tests under
+// Wine, which has no sound card here; everything else is the real system's.
+#include <windows.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "platform/os/Os.h"
+#include "platform/os/sim/SimSound.h"
+#include "platform/os/sim/SimSoundIni.h"
+#include "wizard/FMicWizard.h"
+#include "wizard/WizardProgram.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    std::string path = os::system().ModuleFileName();
+    path = path.substr(0, path.find_last_of("\\/") + 1) + "simsound.ini";
+    std::ifstream file(path, std::ios::binary);
+    const std::string description{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+
+    os::sim::SimSound sound([] { return os::system().TickCount(); });
+    os::sim::ApplyDescription(sound, os::sim::DescribeSimSound(description));
+    os::Backend backend;
+    backend.mixer = &sound.mixer;
+    backend.waveIn = &sound.waveIn;
+    const os::BackendScope scope(backend);
+    // No device thread here: the device does its work whenever the window waits.
+    TMainFrm::SetIdleWork([&sound] { sound.waveIn.Deliver(); });
+    return RunWizard();
+}
