@@ -3,6 +3,7 @@
 #include <chrono>
 #include <memory>
 #include <stdexcept>
+#include <string>
 #include <thread>
 
 #include "tests/e2e/ProgramDriver.h"
@@ -30,7 +31,8 @@ struct StandInHandles {
     ServiceHandle manager{OpenSCManagerA(nullptr, nullptr, SC_MANAGER_ALL_ACCESS)};
     ServiceHandle service{manager ? OpenServiceA(manager.get(), "OrlenzaService", SERVICE_ALL_ACCESS) : nullptr};
     StandInHandles() {
-        if (!service) throw std::runtime_error("the stand-in service is not registered");
+        if (!service)
+            throw std::runtime_error("cannot open the stand-in service: error " + std::to_string(GetLastError()));
     }
 };
 
@@ -49,8 +51,14 @@ void WaitForState(DWORD state) {
 }  // namespace
 
 void PrepareServiceMachine() {
-    Program installer("olz_standin_service.exe", "install");
-    if (installer.WaitForExit(20s) != 0) throw std::runtime_error("cannot register the stand-in service");
+    // A service just deleted stays marked for deletion until its last handle closes.
+    DWORD result = 1;
+    for (int attempt = 0; attempt < 10 && result != 0; ++attempt) {
+        if (attempt) std::this_thread::sleep_for(300ms);
+        Program installer("olz_standin_service.exe", "install");
+        result = installer.WaitForExit(20s);
+    }
+    if (result != 0) throw std::runtime_error("cannot register the stand-in service: " + std::to_string(result));
     StopStandInService();
     SetServiceStartType(SERVICE_DEMAND_START);
     WorkstationKey();
