@@ -3,50 +3,29 @@
 // names is one the window offers.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <set>
 
 #include "platform/vcl/FormText.h"
 #include "settings/ConfigFile.h"
+#include "tests/support/FormDefinitionFile.h"
 
 namespace {
 
 using vcl::ComponentRecord;
 
-ComponentRecord ManagerDefinition() {
-#ifdef _WIN32
-    const std::string path = "Z:" OLZ_SOURCE_DIR "/manager/FMain.olzform";  // Wine's drive for the host's files
-#else
-    const std::string path = OLZ_SOURCE_DIR "/manager/FMain.olzform";
-#endif
-    std::ifstream in(path, std::ios::binary);
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    return vcl::ParseFormText(text, [](const std::string&) { return std::vector<std::uint8_t>{}; });
-}
-
-void Collect(const ComponentRecord& record, std::map<std::string, const ComponentRecord*>& byName) {
-    byName[record.name] = &record;
-    for (const ComponentRecord& child : record.children) Collect(child, byName);
-}
-
-const vcl::PropValue* Find(const ComponentRecord& record, const std::string& name) {
-    for (const vcl::NamedValue& value : record.properties)
-        if (value.name == name) return &value.value;
-    return nullptr;
-}
+ComponentRecord ManagerDefinition() { return testing_support::ReadFormDefinition("manager/FMain.olzform"); }
 
 class ManagerDefinitionTest : public ::testing::Test {
 protected:
-    void SetUp() override { Collect(root, components); }
+    void SetUp() override { testing_support::CollectComponents(root, components); }
     ComponentRecord root = ManagerDefinition();
     std::map<std::string, const ComponentRecord*> components;
 };
 
 TEST_F(ManagerDefinitionTest, DeclaresTheTwelveConfigurationItems) {
     ASSERT_TRUE(components.count("Settings"));
-    const vcl::PropValue* items = Find(*components["Settings"], "Settings");
+    const vcl::PropValue* items = testing_support::FindProperty(*components["Settings"], "Settings");
     ASSERT_NE(items, nullptr);
     const auto& collection = items->As<vcl::CollectionValue>().items;
     ASSERT_EQ(collection.size(), config::kItems.size());
@@ -56,12 +35,12 @@ TEST_F(ManagerDefinitionTest, DeclaresTheTwelveConfigurationItems) {
         const std::string type = item.at(1).value.As<vcl::Ident>().name;
         EXPECT_EQ(type, vcl::EnumNames<TSettingType>::names[static_cast<std::size_t>(config::kItems[i].type)]);
     }
-    EXPECT_EQ(Find(*components["Settings"], "BaseKey")->As<std::string>(), config::kBaseKey);
+    EXPECT_EQ(testing_support::FindProperty(*components["Settings"], "BaseKey")->As<std::string>(), config::kBaseKey);
 }
 
 TEST_F(ManagerDefinitionTest, TheThemeFollowsExactlyItsControlsAndEachExists) {
     ASSERT_TRUE(components.count("suiThemeManager"));
-    const auto& names = Find(*components["suiThemeManager"], "Controls")->As<vcl::ListValue>().values;
+    const auto& names = testing_support::FindProperty(*components["suiThemeManager"], "Controls")->As<vcl::ListValue>().values;
     std::multiset<std::string> listed;
     for (const vcl::PropValue& name : names) {
         listed.insert(name.As<std::string>());
@@ -95,7 +74,7 @@ TEST_F(ManagerDefinitionTest, NamesOnlyTheHandlersTheWindowOffers) {
     EXPECT_EQ(named, offered);
     int closeButtons = 0;
     for (const auto& [name, record] : components)
-        if (record->className == "TsuiButton" && Find(*record, "Caption")->As<std::string>() == "Close") ++closeButtons;
+        if (record->className == "TsuiButton" && testing_support::FindProperty(*record, "Caption")->As<std::string>() == "Close") ++closeButtons;
     EXPECT_EQ(closeButtons, 14);
 }
 

@@ -3,53 +3,32 @@
 // order the start-up relies on, and the dialogs name only handlers they offer.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <set>
 
 #include "platform/vcl/FormText.h"
 #include "settings/ConfigFile.h"
+#include "tests/support/FormDefinitionFile.h"
 
 namespace {
 
 using vcl::ComponentRecord;
 
-ComponentRecord Definition(const std::string& file) {
-#ifdef _WIN32
-    const std::string path = "Z:" OLZ_SOURCE_DIR "/wizard/" + file;  // Wine's drive for the host's files
-#else
-    const std::string path = OLZ_SOURCE_DIR "/wizard/" + file;
-#endif
-    std::ifstream in(path, std::ios::binary);
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    return vcl::ParseFormText(text, [](const std::string&) { return std::vector<std::uint8_t>{}; });
-}
-
-void Collect(const ComponentRecord& record, std::map<std::string, const ComponentRecord*>& byName) {
-    byName[record.name] = &record;
-    for (const ComponentRecord& child : record.children) Collect(child, byName);
-}
-
-const vcl::PropValue* Find(const ComponentRecord& record, const std::string& name) {
-    for (const vcl::NamedValue& value : record.properties)
-        if (value.name == name) return &value.value;
-    return nullptr;
-}
+ComponentRecord Definition(const std::string& file) { return testing_support::ReadFormDefinition("wizard/" + file); }
 
 std::string Text(const ComponentRecord& record, const std::string& name) {
-    const vcl::PropValue* value = Find(record, name);
+    const vcl::PropValue* value = testing_support::FindProperty(record, name);
     return value ? value->As<std::string>() : std::string();
 }
 
 std::string Handler(const ComponentRecord& record, const std::string& event) {
-    const vcl::PropValue* value = Find(record, event);
+    const vcl::PropValue* value = testing_support::FindProperty(record, event);
     return value ? value->As<vcl::Ident>().name : std::string();
 }
 
 class WizardDefinitionTest : public ::testing::Test {
 protected:
-    void SetUp() override { Collect(root, components); }
+    void SetUp() override { testing_support::CollectComponents(root, components); }
     const ComponentRecord& At(const std::string& name) {
         if (!components.count(name)) throw std::runtime_error("no component " + name);
         return *components.at(name);
@@ -87,7 +66,7 @@ TEST_F(WizardDefinitionTest, EachButtonRunsItsHandler) {
         EXPECT_EQ(button.className, "TsuiButton") << b.name;
         EXPECT_EQ(Text(button, "Caption"), b.caption) << b.name;
         EXPECT_EQ(Handler(button, "OnClick"), b.handler) << b.name;
-        const vcl::PropValue* enabled = Find(button, "Enabled");
+        const vcl::PropValue* enabled = testing_support::FindProperty(button, "Enabled");
         EXPECT_EQ(enabled ? enabled->As<bool>() : true, b.enabled) << b.name;
     }
     for (const char* help : {"IMHelp1", "Image6", "Image7", "Image8", "Image9"})
@@ -122,17 +101,17 @@ TEST_F(WizardDefinitionTest, PagesInStepOrderWithTheirTexts) {
     };
     for (const auto& [page, text] : texts) {
         std::map<std::string, const ComponentRecord*> onPage;
-        Collect(At(page), onPage);
+        testing_support::CollectComponents(At(page), onPage);
         bool found = false;
         for (const auto& [name, record] : onPage)
             found = found || (record->className == "TLabel" && Text(*record, "Caption") == text);
         EXPECT_TRUE(found) << page << ": " << text;
     }
-    EXPECT_FALSE(Find(At("Label42"), "Visible")->As<bool>());
-    EXPECT_FALSE(Find(At("CancelBox4"), "Visible")->As<bool>());
-    EXPECT_EQ(Find(At("LedLadder2"), "LedCount")->As<std::int64_t>(), 21);
-    EXPECT_EQ(Find(At("LedLadder2"), "Width")->As<std::int64_t>(), 19);
-    EXPECT_EQ(Find(At("LedLadder2"), "Height")->As<std::int64_t>(), 151);
+    EXPECT_FALSE(testing_support::FindProperty(At("Label42"), "Visible")->As<bool>());
+    EXPECT_FALSE(testing_support::FindProperty(At("CancelBox4"), "Visible")->As<bool>());
+    EXPECT_EQ(testing_support::FindProperty(At("LedLadder2"), "LedCount")->As<std::int64_t>(), 21);
+    EXPECT_EQ(testing_support::FindProperty(At("LedLadder2"), "Width")->As<std::int64_t>(), 19);
+    EXPECT_EQ(testing_support::FindProperty(At("LedLadder2"), "Height")->As<std::int64_t>(), 151);
 }
 
 TEST_F(WizardDefinitionTest, NonVisualComponentsFollowTheControlsInStartUpOrder) {
@@ -150,12 +129,12 @@ TEST_F(WizardDefinitionTest, NonVisualComponentsFollowTheControlsInStartUpOrder)
     EXPECT_EQ(volume.properties[2].name, "Balance");
     EXPECT_EQ(volume.properties[2].value.As<std::int64_t>(), 0);
 
-    const auto& items = Find(At("Settings"), "Settings")->As<vcl::CollectionValue>().items;
+    const auto& items = testing_support::FindProperty(At("Settings"), "Settings")->As<vcl::CollectionValue>().items;
     ASSERT_EQ(items.size(), config::kItems.size());
     for (std::size_t i = 0; i < items.size(); ++i)
         EXPECT_EQ(items[i].at(0).value.As<std::string>(), config::kItems[i].name);
-    EXPECT_TRUE(Find(At("btnwave"), "WaitToStop")->As<bool>());
-    EXPECT_EQ(Find(At("btnwave"), "StopOthers"), nullptr);
+    EXPECT_TRUE(testing_support::FindProperty(At("btnwave"), "WaitToStop")->As<bool>());
+    EXPECT_EQ(testing_support::FindProperty(At("btnwave"), "StopOthers"), nullptr);
 }
 
 TEST_F(WizardDefinitionTest, EveryThemedComponentExistsAndDialogsNameTheirOwnHandlers) {
@@ -170,13 +149,13 @@ TEST_F(WizardDefinitionTest, EveryThemedComponentExistsAndDialogsNameTheirOwnHan
     for (const auto& [file, offered] : forms) {
         const ComponentRecord form = Definition(file);
         std::map<std::string, const ComponentRecord*> all;
-        Collect(form, all);
+        testing_support::CollectComponents(form, all);
         for (const auto& [name, record] : all)
             for (const vcl::NamedValue& value : record->properties) {
                 if (value.name.rfind("On", 0) != 0) continue;
                 EXPECT_TRUE(offered.count(value.value.As<vcl::Ident>().name)) << file << ": " << name << "." << value.name;
             }
-        const auto& themed = Find(*all.at("suiThemeManager"), "Controls")->As<vcl::ListValue>().values;
+        const auto& themed = testing_support::FindProperty(*all.at("suiThemeManager"), "Controls")->As<vcl::ListValue>().values;
         for (const vcl::PropValue& name : themed)
             EXPECT_TRUE(all.count(name.As<std::string>())) << file << ": " << name.As<std::string>();
     }
