@@ -20,6 +20,13 @@ std::string BinFolder() {
 
 class WizardSim : public ::testing::Test {
 protected:
+    // Without a window manager on the test display, Wine waits a second for one whenever a
+    // managed window hides; the bad-level run opens and closes a hundred dialogs.
+    static void SetUpTestSuite() {
+        const char* managed = "N";
+        RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\olzsoundwiz_sim.exe\\X11 Driver", "Managed",
+                        REG_SZ, managed, 2);
+    }
     void SetUp() override {
         StoreTheme(-1);
         for (const char* file : {"Destinations.txt", "Recording Destinations.txt"})
@@ -115,9 +122,7 @@ TEST_F(WizardSim, SteadySpeechEnablesNextAfterEightGoodPasses) {
     EXPECT_EQ(program.WaitForExit(10s), 0u);
 }
 
-// Off in the regular run: its 31 passes, each with two warnings and the input question, take
-// longer under Wine than the suite may. The native check tests cover the scenario in full.
-TEST_F(WizardSim, DISABLED_ABadDcLevelWarnsEachPassAndEndsWithTheFailureText) {
+TEST_F(WizardSim, ABadDcLevelWarnsEachPassAndEndsWithTheFailureText) {
     Describe("100/0", 1);
     e2e::Program program("olzsoundwiz_sim.exe");
     const HWND window = StartAtStep4(program);
@@ -128,7 +133,7 @@ TEST_F(WizardSim, DISABLED_ABadDcLevelWarnsEachPassAndEndsWithTheFailureText) {
     const auto start = std::chrono::steady_clock::now();
     while (true) {
         // Each pass also asks for the input device again, with a second's pause either side.
-        ASSERT_LT(std::chrono::steady_clock::now() - start, 600s) << hardwareWarnings << " warnings so far";
+        ASSERT_LT(std::chrono::steady_clock::now() - start, 400s) << hardwareWarnings << " warnings so far";
         if (const HWND warning = program.WaitForWindow("Warning", 100ms)) {
             if (FindText(warning, hardware)) ++hardwareWarnings;
             bool failure = false;
