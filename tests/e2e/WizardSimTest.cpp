@@ -58,6 +58,34 @@ protected:
         return items;
     }
 
+    // After the check's first wait: the sound system, then the input device, then listening
+    // until "Next >" is enabled.
+    static void ChooseDeviceAndInputThenListen(const e2e::Program& program, HWND window) {
+        const HWND dialog = program.WaitForWindow("Select Input Device", 25s);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_NE(FindText(dialog, "Select Audio System"), nullptr);
+        EXPECT_EQ(Items(dialog), (std::vector<std::string>{"Sim Audio A", "Sim Audio B"}));
+        ASSERT_TRUE(Press(dialog, "Sim Audio B"));
+        ASSERT_TRUE(Press(dialog, "&Continue"));
+
+        const auto asked = std::chrono::steady_clock::now();
+        while (!FindText(dialog, "Select Input Device") || !IsWindowVisible(dialog)) {
+            ASSERT_LT(std::chrono::steady_clock::now() - asked, 10s) << "the input device is asked for";
+            std::this_thread::sleep_for(50ms);
+        }
+        EXPECT_EQ(Items(dialog), (std::vector<std::string>{"Microphone", "Line In"}));
+        ASSERT_TRUE(Press(dialog, "Microphone"));
+        ASSERT_TRUE(Press(dialog, "&Continue"));
+
+        const HWND next = e2e::FindVisible(window, "Button", "Next >");
+        ASSERT_NE(next, nullptr);
+        const auto listening = std::chrono::steady_clock::now();
+        while (!IsWindowEnabled(next)) {
+            ASSERT_LT(std::chrono::steady_clock::now() - listening, 40s) << "Next > is enabled after eight good passes";
+            std::this_thread::sleep_for(100ms);
+        }
+    }
+
     std::string ini = BinFolder() + "simsound.ini";
 };
 
@@ -66,31 +94,8 @@ TEST_F(WizardSim, SteadySpeechEnablesNextAfterEightGoodPasses) {
     e2e::Program program("olzsoundwiz_sim.exe");
     const HWND window = StartAtStep4(program);
     ASSERT_NE(window, nullptr);
+    ASSERT_NO_FATAL_FAILURE(ChooseDeviceAndInputThenListen(program, window));
 
-    // After the first wait, the sound system, then the input device.
-    HWND dialog = program.WaitForWindow("Select Input Device", 25s);
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_NE(FindText(dialog, "Select Audio System"), nullptr);
-    EXPECT_EQ(Items(dialog), (std::vector<std::string>{"Sim Audio A", "Sim Audio B"}));
-    ASSERT_TRUE(Press(dialog, "Sim Audio B"));
-    ASSERT_TRUE(Press(dialog, "&Continue"));
-
-    const auto asked = std::chrono::steady_clock::now();
-    while (!FindText(dialog, "Select Input Device") || !IsWindowVisible(dialog)) {
-        ASSERT_LT(std::chrono::steady_clock::now() - asked, 10s) << "the input device is asked for";
-        std::this_thread::sleep_for(50ms);
-    }
-    EXPECT_EQ(Items(dialog), (std::vector<std::string>{"Microphone", "Line In"}));
-    ASSERT_TRUE(Press(dialog, "Microphone"));
-    ASSERT_TRUE(Press(dialog, "&Continue"));
-
-    const HWND next = e2e::FindVisible(window, "Button", "Next >");
-    ASSERT_NE(next, nullptr);
-    const auto listening = std::chrono::steady_clock::now();
-    while (!IsWindowEnabled(next)) {
-        ASSERT_LT(std::chrono::steady_clock::now() - listening, 40s) << "Next > is enabled after eight good passes";
-        std::this_thread::sleep_for(100ms);
-    }
     EXPECT_NE(FindText(window, "Today is a great day for all people to prosper. Let no one stand in your way of "
                                "success. "),
               nullptr);
@@ -115,6 +120,16 @@ TEST_F(WizardSim, SteadySpeechEnablesNextAfterEightGoodPasses) {
     EXPECT_EQ(e2e::ReadFile(BinFolder() + "Destinations.txt").find("Recording Control") != std::string::npos, true);
     const std::string sources = e2e::ReadFile(BinFolder() + "Recording Destinations.txt");
     EXPECT_LT(sources.find("Microphone"), sources.find("Line In")) << sources;
+
+    // On to step 5 and back: step 4 checks again from the beginning.
+    ASSERT_TRUE(Press(window, "Next >"));
+    ASSERT_TRUE(WaitForStep(window, 5));
+    ASSERT_TRUE(Press(window, "< Back"));
+    ASSERT_TRUE(WaitForStep(window, 4));
+    const HWND next = e2e::FindVisible(window, "Button", "Next >");
+    ASSERT_NE(next, nullptr);
+    EXPECT_FALSE(IsWindowEnabled(next));
+    ASSERT_NO_FATAL_FAILURE(ChooseDeviceAndInputThenListen(program, window));
 
     ASSERT_TRUE(Press(window, "Next >"));
     EXPECT_TRUE(WaitForStep(window, 5));
