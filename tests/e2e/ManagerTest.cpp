@@ -30,16 +30,6 @@ protected:
     std::string ini = e2e::SystemIniPath();
 };
 
-// The colour on the screen at a point of a window (window coordinates).
-COLORREF PixelOf(HWND window, int x, int y) {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    HDC screen = GetDC(nullptr);
-    const COLORREF color = GetPixel(screen, rect.left + x, rect.top + y);
-    ReleaseDC(nullptr, screen);
-    return color;
-}
-
 // Places on the window whose colour tells which style draws them: the first row of the title
 // bar and of the menu bar, and the top edge of the page's "Close" button and of the tree.
 struct Probe {
@@ -177,7 +167,7 @@ TEST_F(Manager, PickingProteinRestylesTheListedControlsAtOnceAndTheCloseStoresIt
     const vcl::TSkinStyle& macOS = vcl::SkinStyleOf(vcl::TsuiUIStyle::MacOS);
     const vcl::TSkinStyle& protein = vcl::SkinStyleOf(vcl::TsuiUIStyle::Protein);
     for (const Probe& probe : ProbesOf(window))
-        EXPECT_EQ(PixelOf(probe.window, probe.point.x, probe.point.y), macOS.*probe.color) << probe.what;
+        EXPECT_EQ(e2e::ScreenPixel(probe.window, probe.point.x, probe.point.y), macOS.*probe.color) << probe.what;
 
     // What a pick in the list sends.
     SendMessageA(themes, CB_SETCURSEL, 3, 0);
@@ -188,7 +178,7 @@ TEST_F(Manager, PickingProteinRestylesTheListedControlsAtOnceAndTheCloseStoresIt
     for (const Probe& probe : ProbesOf(window)) {
         // The tree views are not among the themed controls.
         const vcl::TSkinStyle& expected = probe.color == &vcl::TSkinStyle::border ? macOS : protein;
-        EXPECT_EQ(PixelOf(probe.window, probe.point.x, probe.point.y), expected.*probe.color) << probe.what;
+        EXPECT_EQ(e2e::ScreenPixel(probe.window, probe.point.x, probe.point.y), expected.*probe.color) << probe.what;
     }
 
     ASSERT_TRUE(Close(program, window));
@@ -212,7 +202,7 @@ TEST_F(Manager, TheAboutBoxShowsInTheStoredStyleWithOneOK) {
     EXPECT_NE(e2e::FindVisible(about, "Static", "Orlenza voice-biometric logon, by Brenmoor Industries."), nullptr);
     // A title bar without a menu bar under it ends in the style's line (the border is row 0).
     const vcl::TSkinStyle& glass = vcl::SkinStyleOf(vcl::TsuiUIStyle::BlueGlass);
-    EXPECT_EQ(PixelOf(about, 60, glass.titleHeight), glass.titleLine) << "the title bar in the stored style";
+    EXPECT_EQ(e2e::ScreenPixel(about, 60, glass.titleHeight), glass.titleLine) << "the title bar in the stored style";
 
     // Closing it ends it too (the OK button's own result is a GUI test of the dialog).
     PostMessageA(about, WM_CLOSE, 0, 0);
@@ -233,7 +223,7 @@ TEST_F(Manager, AStoredThemeOutsideTheListOpensInMacOSWithNoneSelectedAndTheClos
     EXPECT_EQ(SendMessageA(themes, CB_GETCURSEL, 0, 0), CB_ERR);
     const vcl::TSkinStyle& macOS = vcl::SkinStyleOf(vcl::TsuiUIStyle::MacOS);
     for (const Probe& probe : ProbesOf(window))
-        EXPECT_EQ(PixelOf(probe.window, probe.point.x, probe.point.y), macOS.*probe.color) << probe.what;
+        EXPECT_EQ(e2e::ScreenPixel(probe.window, probe.point.x, probe.point.y), macOS.*probe.color) << probe.what;
 
     ASSERT_TRUE(Close(program, window));
     EXPECT_NE(e2e::ReadFile(ini).find("\r\nTheme=-1\r\n"), std::string::npos) << e2e::ReadFile(ini);

@@ -171,6 +171,15 @@ void DragTrackBar(HWND trackBar, int position) {
 
 void Settle() { std::this_thread::sleep_for(std::chrono::milliseconds(200)); }
 
+COLORREF ScreenPixel(HWND window, int x, int y) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    HDC screen = GetDC(nullptr);
+    const COLORREF color = GetPixel(screen, rect.left + x, rect.top + y);
+    ReleaseDC(nullptr, screen);
+    return color;
+}
+
 std::string SystemIniPath() {
     char directory[MAX_PATH] = {};
     GetSystemDirectoryA(directory, MAX_PATH);

@@ -53,6 +53,9 @@ void ChooseMenuItem(HWND window, char entry, char item);
 void DragTrackBar(HWND trackBar, int position);
 // Lets the program handle what was sent.
 void Settle();
+// The colour on the screen at a point of a window (window coordinates). Read from the screen:
+// another process's window gives no pixels of its own.
+COLORREF ScreenPixel(HWND window, int x, int y);
 
 // The window as it is on the screen, as a 24-bit BMP file.
 bool SaveWindowPicture(HWND window, const std::string& path);

@@ -108,14 +108,9 @@ TEST_F(WizardSim, SteadySpeechEnablesNextAfterEightGoodPasses) {
         if (r.right - r.left == 19 && r.bottom - r.top == 151) meter = child.window;
     }
     ASSERT_NE(meter, nullptr);
-    // Read from the screen: another process's window gives no pixels of its own.
-    RECT at{};
-    GetWindowRect(meter, &at);
-    HDC screen = GetDC(nullptr);
-    EXPECT_EQ(GetPixel(screen, at.left + 9, at.top + 20 * 7 + 2), RGB(255, 255, 0));
-    EXPECT_EQ(GetPixel(screen, at.left + 9, at.top + 7 * 7 + 2), RGB(255, 0, 0));
-    EXPECT_EQ(GetPixel(screen, at.left + 9, at.top + 6 * 7 + 2), RGB(255, 255, 255));
-    ReleaseDC(nullptr, screen);
+    EXPECT_EQ(e2e::ScreenPixel(meter, 9, 20 * 7 + 2), RGB(255, 255, 0));
+    EXPECT_EQ(e2e::ScreenPixel(meter, 9, 7 * 7 + 2), RGB(255, 0, 0));
+    EXPECT_EQ(e2e::ScreenPixel(meter, 9, 6 * 7 + 2), RGB(255, 255, 255));
 
     EXPECT_EQ(e2e::ReadFile(BinFolder() + "Destinations.txt").find("Recording Control") != std::string::npos, true);
     const std::string sources = e2e::ReadFile(BinFolder() + "Recording Destinations.txt");

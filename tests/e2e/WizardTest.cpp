@@ -2,6 +2,10 @@
 // and keys typed with window messages, judged by the step it shows and how it ends.
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
+#include "platform/skin/SkinStyle.h"
 #include "tests/e2e/WizardDriver.h"
 
 namespace {
@@ -120,15 +124,21 @@ TEST_F(Wizard, ASecondCopyEndsAndTheFirstStays) {
     EXPECT_EQ(first.WaitForExit(100ms), static_cast<DWORD>(STILL_ACTIVE));
 }
 
-TEST_F(Wizard, TheConfigurationFileIsReadButNeverWritten) {
+TEST_F(Wizard, OpensInTheStoredThemeAndNeverWritesTheConfigurationFile) {
     const std::string ini = e2e::SystemIniPath();
-    for (int theme : {-1, 2, 7}) {
+    // No file and a theme outside the list keep the designed MacOS.
+    const std::vector<std::pair<int, vcl::TsuiUIStyle>> cases{{-1, vcl::TsuiUIStyle::MacOS},
+                                                              {2, vcl::TsuiUIStyle::DeepBlue},
+                                                              {3, vcl::TsuiUIStyle::Protein},
+                                                              {7, vcl::TsuiUIStyle::MacOS}};
+    for (const auto& [theme, style] : cases) {
         StoreTheme(theme);
         const std::string before = e2e::ReadFile(ini);
         e2e::Program program("olzsoundwiz.exe");
         const HWND window = Start(program);
         ASSERT_NE(window, nullptr) << "theme " << theme;
         EXPECT_TRUE(WaitForStep(window, 1));
+        EXPECT_EQ(e2e::ScreenPixel(window, 200, 1), vcl::SkinStyleOf(style).titleTop) << "theme " << theme;
         PostMessageA(window, WM_CLOSE, 0, 0);
         EXPECT_EQ(program.WaitForExit(10s), 0u);
         EXPECT_EQ(e2e::ReadFile(ini), before) << "theme " << theme;
