@@ -2,7 +2,10 @@
 // test writes simsound.ini beside the program, then answers the dialogs as a user would.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
 #include <thread>
+#include <vector>
 
 #include "tests/e2e/WizardDriver.h"
 
@@ -32,13 +35,30 @@ protected:
         for (const char* file : {"Destinations.txt", "Recording Destinations.txt"})
             DeleteFileA((BinFolder() + file).c_str());
     }
-    void TearDown() override { DeleteFileA(ini.c_str()); }
+    void TearDown() override {
+        DeleteFileA(ini.c_str());
+        DeleteFileA(soundLog.c_str());
+    }
 
     void Describe(const std::string& passes, int mixers = 2) {
         e2e::WriteFile(ini, "[Mixers]\r\nCount=" + std::to_string(mixers) +
                                 "\r\nName0=Sim Audio A\r\nName1=Sim Audio B\r\n"
                                 "[Recording]\r\nDestination=Recording Control\r\nSources=Microphone,Line In\r\n"
-                                "[Microphone]\r\nPasses=" + passes + "\r\n");
+                                "[Microphone]\r\nPasses=" + passes + "\r\n"
+                                "[Sounds]\r\nLog=sounds.log\r\n");
+    }
+    // The sounds the wizard asked for so far, one line each.
+    std::vector<std::string> Sounds() const {
+        std::vector<std::string> lines;
+        const std::string text = e2e::ReadFile(soundLog);
+        for (std::size_t at = 0, end; (end = text.find("\r\n", at)) != std::string::npos; at = end + 2)
+            lines.push_back(text.substr(at, end - at));
+        return lines;
+    }
+    // The sounds asked for since the first `count`.
+    std::vector<std::string> SoundsAfter(std::size_t count) const {
+        const std::vector<std::string> all = Sounds();
+        return {all.begin() + static_cast<std::ptrdiff_t>(std::min(count, all.size())), all.end()};
     }
     // Started and taken to step 4.
     HWND StartAtStep4(e2e::Program& program) {
@@ -87,6 +107,7 @@ protected:
     }
 
     std::string ini = BinFolder() + "simsound.ini";
+    std::string soundLog = BinFolder() + "sounds.log";
 };
 
 TEST_F(WizardSim, SteadySpeechEnablesNextAfterEightGoodPasses) {
@@ -160,6 +181,40 @@ TEST_F(WizardSim, ABadDcLevelWarnsEachPassAndEndsWithTheFailureText) {
     }
     EXPECT_EQ(hardwareWarnings, 62) << "two a pass, 31 passes";
     EXPECT_EQ(program.WaitForExit(10s), 0u) << "the failure ends the program";
+}
+
+TEST_F(WizardSim, CancelOnStep3StopsTheTestSoundAndNoStartsItAgain) {
+    Describe("128/7");
+    e2e::Program program("olzsoundwiz_sim.exe");
+    const HWND window = program.WaitForWindow(kTitle);
+    ASSERT_NE(window, nullptr);
+    e2e::Settle();
+    for (int step = 2; step <= 3; ++step) ASSERT_TRUE(Press(window, "Next >") && WaitForStep(window, step));
+    const std::string loop = "MICSOUND resource async loop";
+    // The wave player stops what plays, then plays its own sound to the end.
+    const std::string clickStop = "stop memory sync", click = "image memory sync nostop";
+    ASSERT_FALSE(Sounds().empty());
+    EXPECT_EQ(Sounds().back(), loop);
+
+    std::size_t heard = Sounds().size();
+    ASSERT_TRUE(Press(window, "Cancel"));
+    HWND question = program.WaitForWindow("Warning", 5s);
+    ASSERT_NE(question, nullptr);
+    EXPECT_EQ(SoundsAfter(heard), (std::vector<std::string>{"stop sync purge", clickStop, click}))
+        << "all sounds stopped, then the click";
+    heard = Sounds().size();
+    ASSERT_TRUE(Press(question, "&No"));
+    ASSERT_TRUE(WaitForStep(window, 3));
+    EXPECT_EQ(SoundsAfter(heard), (std::vector<std::string>{clickStop, click, loop}))
+        << "the answer's click, then the test sound again";
+
+    heard = Sounds().size();
+    ASSERT_TRUE(Press(window, "Cancel"));
+    question = program.WaitForWindow("Warning", 5s);
+    ASSERT_NE(question, nullptr);
+    ASSERT_TRUE(Press(question, "&Yes"));
+    EXPECT_EQ(program.WaitForExit(10s), 0u);
+    for (const std::string& sound : SoundsAfter(heard)) EXPECT_NE(sound, loop) << "a confirmed cancel ends in silence";
 }
 
 TEST_F(WizardSim, BackDuringTheFirstWaitReturnsAtOnce) {

@@ -1,10 +1,12 @@
 // olzsoundwiz_sim: the Setup Sound System Wizard over a simulated sound system, described by
 // "simsound.ini" beside the program (none: no mixer and no recording device). For tests under
-// Wine, which has no sound card here; everything else is the real system's.
+// Wine, which has no sound card here; everything else is the real system's. With
+// "[Sounds] Log=file" the sounds it asks for are also noted in that file beside the program.
 #include <windows.h>
 
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 
 #include "platform/os/Os.h"
@@ -12,10 +14,12 @@
 #include "platform/os/sim/SimSoundIni.h"
 #include "wizard/FMicWizard.h"
 #include "wizard/WizardProgram.h"
+#include "wizard/sim/SoundLog.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    std::string path = os::system().ModuleFileName();
-    path = path.substr(0, path.find_last_of("\\/") + 1) + "simsound.ini";
+    std::string folder = os::system().ModuleFileName();
+    folder = folder.substr(0, folder.find_last_of("\\/") + 1);
+    const std::string path = folder + "simsound.ini";
     std::ifstream file(path, std::ios::binary);
     const std::string description{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 
@@ -24,6 +28,13 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     os::Backend backend;
     backend.mixer = &sound.mixer;
     backend.waveIn = &sound.waveIn;
+    char logName[MAX_PATH] = {};
+    GetPrivateProfileStringA("Sounds", "Log", "", logName, MAX_PATH, path.c_str());
+    std::optional<SoundLog> soundLog;
+    if (*logName) {
+        soundLog.emplace(os::sound(), folder + logName);
+        backend.sound = &*soundLog;
+    }
     const os::BackendScope scope(backend);
     // No device thread here: the device does its work whenever the window waits.
     TMainFrm::SetIdleWork([&sound] { sound.waveIn.Deliver(); });
