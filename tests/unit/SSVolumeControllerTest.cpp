@@ -8,6 +8,7 @@
 #include <span>
 #include <vector>
 
+#include "common/CommonClasses.h"
 #include "mixer/SSVolumeController.h"
 #include "platform/os/Os.h"
 #include "platform/os/sim/SimOs.h"
@@ -15,6 +16,7 @@
 #include "platform/vcl/FormRecord.h"
 #include "platform/vcl/FormStream.h"
 #include "platform/vcl/FormText.h"
+#include "tests/support/TestApplication.h"
 
 namespace {
 
@@ -121,6 +123,29 @@ TEST_F(VolumeControllerTest, LoadingTheStoredValuesUnmutesAndSetsFortyPercent) {
     TVolumeForm form(nullptr);
     vcl::ReadComponent(std::span<const std::uint8_t>(stream.Memory(), stream.Size()), form);
     ASSERT_NE(dynamic_cast<TssVolumeController*>(form.FindComponent("VolumeController")), nullptr);
+    EXPECT_EQ(Speakers("Volume"), (Values{26214, 26214}));
+    EXPECT_EQ(Speakers("Mute"), Values{0});
+}
+
+// The wizard creates its single-instance guard after the controller: a second copy that the
+// guard ends has still set the speakers, so the values must be applied as they are read, not
+// once the whole window has loaded.
+TEST_F(VolumeControllerTest, ASecondCopyEndedByTheGuardHasSetTheSpeakersFirst) {
+    RegisterMixerClasses();
+    RegisterCommonClasses();
+    SetSpeakers(65535, 0);
+    const char* title = "Setup Sound System Wizard";
+    sim.windows.Add({"TApplication", title, false, true, 0});
+    const testing_support::TestApplication application(sim.windows.Add({"TApplication", title, false, true, 0}));
+    const vcl::ComponentRecord record = vcl::ParseFormText(
+        "Form: TVolumeForm { VolumeController: TssVolumeController { Mute = false Volume = 40 Balance = 0 } "
+        "PBJustOne1: TPBJustOne { } }",
+        [](const std::string&) { return std::vector<std::uint8_t>{}; });
+    vcl::TMemoryStream stream;
+    vcl::EncodeForm(stream, record);
+    TVolumeForm form(nullptr);
+    EXPECT_THROW(vcl::ReadComponent(std::span<const std::uint8_t>(stream.Memory(), stream.Size()), form),
+                 os::sim::ProgramExit);
     EXPECT_EQ(Speakers("Volume"), (Values{26214, 26214}));
     EXPECT_EQ(Speakers("Mute"), Values{0});
 }
