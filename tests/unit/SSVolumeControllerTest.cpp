@@ -90,6 +90,18 @@ TEST_F(VolumeControllerTest, OutOfRangeWritesAreIgnored) {
     EXPECT_EQ(controller.Balance(), 20);
 }
 
+// A mono speakers line refuses the two-channel reads and writes: what was last set stays,
+// rather than a level computed from values the mixer never gave.
+TEST_F(VolumeControllerTest, AFailedReadKeepsTheStoredValues) {
+    sim.audio.mixer.Devices()[0].destinations[0].channels = 1;
+    UseDevices(sim.audio.mixer.Devices());
+    TssVolumeController controller(nullptr);
+    controller.SetVolume(60);
+    controller.SetBalance(20);
+    EXPECT_EQ(controller.Volume(), 60);
+    EXPECT_EQ(controller.Balance(), 20);
+}
+
 TEST_F(VolumeControllerTest, CreatingUnmutesAndTakesTheLevelSetElsewhere) {
     sim.audio.mixer.Devices()[0].destinations[0].controls[1].values = {1};  // muted
     UseDevices(sim.audio.mixer.Devices());
