@@ -123,31 +123,32 @@ void TsmlFormLangRes::SetIncludeTreeViewItems(bool include) {
 void TsmlFormLangRes::Translate() {
     TComponent* form = OwnerForm();
     if (!form) return;  // a data module has nothing to show
+    TIniFile file(LangFilePath());
     const std::string section = form->ClassName();
     // Copies: a text put into a component must not disturb the walk over the names.
     const std::vector<std::string> stringNames = Lines(stringProperties_);
     const std::vector<std::string> stringsNames = Lines(stringsProperties_);
 
-    TranslateFont(*form, section);
+    TranslateFont(*form, file, section);
     for (const std::string& name : stringNames)
-        if (!(IgnoreFormCaption() && name == "Caption")) TranslateStringProperty(*form, name, section);
-    for (const std::string& name : stringsNames) TranslateStringList(*form, name, section);
+        if (!(IgnoreFormCaption() && name == "Caption")) TranslateStringProperty(*form, name, file, section);
+    for (const std::string& name : stringsNames) TranslateStringList(*form, name, file, section);
 
     for (int i = 0; i < form->ComponentCount(); ++i) {
         TComponent& component = *form->Components(i);
         if (Untranslated(component) || Ignored(component)) continue;
         if (sml::Is(component, "TListView")) {
-            TranslateCollection(component, "Columns", "Caption", "ColumnCaption", section);
-            if (includeListViewItems_) TranslateListItems(component, section);
+            TranslateCollection(component, "Columns", "Caption", "ColumnCaption", file, section);
+            if (includeListViewItems_) TranslateListItems(component, file, section);
         } else if (sml::Is(component, "TTreeView") && includeTreeViewItems_) {
-            TranslateCollection(component, "Items", "Text", "ItemText", section);
+            TranslateCollection(component, "Items", "Text", "ItemText", file, section);
         } else if (sml::Is(component, "THeaderControl")) {
-            TranslateCollection(component, "Sections", "Text", "SectionsText", section);
+            TranslateCollection(component, "Sections", "Text", "SectionsText", file, section);
         } else if (sml::Is(component, "TDBGrid")) {
-            TranslateCollection(component, "Columns", "Title.Caption", "ColumnsCaption", section);
+            TranslateCollection(component, "Columns", "Title.Caption", "ColumnsCaption", file, section);
         } else {
-            for (const std::string& name : stringNames) TranslateStringProperty(component, name, section);
-            for (const std::string& name : stringsNames) TranslateStringList(component, name, section);
+            for (const std::string& name : stringNames) TranslateStringProperty(component, name, file, section);
+            for (const std::string& name : stringsNames) TranslateStringList(component, name, file, section);
         }
     }
 }
@@ -158,10 +159,9 @@ bool TsmlFormLangRes::Ignored(const TComponent& component) const {
     return false;
 }
 
-void TsmlFormLangRes::TranslateFont(TComponent& form, const std::string& section) {
+void TsmlFormLangRes::TranslateFont(TComponent& form, TIniFile& file, const std::string& section) {
     vcl::TPersistent* font = FindObjectProperty(form, "Font");
     if (!font || !sml::Is(*font, "TFont")) return;
-    TIniFile file(LangFilePath());
     const std::string prefix = sml::KeyPrefix(form);
 
     if (const auto name = FindStringProperty(*font, "Name")) {
@@ -188,19 +188,18 @@ void TsmlFormLangRes::TranslateFont(TComponent& form, const std::string& section
     }
 }
 
-void TsmlFormLangRes::TranslateStringProperty(TComponent& component, const std::string& name,
+void TsmlFormLangRes::TranslateStringProperty(TComponent& component, const std::string& name, TIniFile& file,
                                               const std::string& section) {
     const auto property = FindStringProperty(component, name);
     if (!property) return;
-    TIniFile file(LangFilePath());
     ApplyText(file, section, sml::PropertyKey(sml::KeyPrefix(component), name), property->Get().As<std::string>(),
               [&](const std::string& text) { property->Set(text); });
 }
 
-void TsmlFormLangRes::TranslateStringList(TComponent& component, const std::string& name, const std::string& section) {
+void TsmlFormLangRes::TranslateStringList(TComponent& component, const std::string& name, TIniFile& file,
+                                          const std::string& section) {
     auto* list = dynamic_cast<vcl::TStringList*>(FindObjectProperty(component, name));
     if (!list) return;
-    TIniFile file(LangFilePath());
     const std::string prefix = sml::KeyPrefix(component);
     for (int i = 0; i < list->Count(); ++i)
         ApplyText(file, section, sml::IndexedKey(prefix, name, i), list->Strings(i),
@@ -208,10 +207,9 @@ void TsmlFormLangRes::TranslateStringList(TComponent& component, const std::stri
 }
 
 void TsmlFormLangRes::TranslateCollection(TComponent& component, const char* collection, const char* itemPath,
-                                          const char* keyName, const std::string& section) {
+                                          const char* keyName, TIniFile& file, const std::string& section) {
     auto* items = dynamic_cast<vcl::TCollection*>(FindObjectProperty(component, collection));
     if (!items) return;
-    TIniFile file(LangFilePath());
     const std::string prefix = sml::KeyPrefix(component);
     for (int i = 0; i < items->Count(); ++i) {
         const auto text = FindStringProperty(*items->Item(i), itemPath);
@@ -221,10 +219,9 @@ void TsmlFormLangRes::TranslateCollection(TComponent& component, const char* col
     }
 }
 
-void TsmlFormLangRes::TranslateListItems(TComponent& listView, const std::string& section) {
+void TsmlFormLangRes::TranslateListItems(TComponent& listView, TIniFile& file, const std::string& section) {
     auto* items = dynamic_cast<vcl::TCollection*>(FindObjectProperty(listView, "Items"));
     if (!items) return;
-    TIniFile file(LangFilePath());
     const std::string prefix = sml::KeyPrefix(listView);
     for (int i = 0; i < items->Count(); ++i) {
         vcl::TCollectionItem& item = *items->Item(i);

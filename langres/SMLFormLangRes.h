@@ -39,15 +39,17 @@ public:
     void Translate() override;
 
 private:
-    void TranslateFont(vcl::TComponent& form, const std::string& section);
-    void TranslateComponent(vcl::TComponent& component, const std::string& section, bool isForm);
-    void TranslateStringProperty(vcl::TComponent& component, const std::string& name, const std::string& section);
-    void TranslateStringList(vcl::TComponent& component, const std::string& name, const std::string& section);
+    // Each reads and writes `file`, in the form's `section`.
+    void TranslateFont(vcl::TComponent& form, vcl::TIniFile& file, const std::string& section);
+    void TranslateStringProperty(vcl::TComponent& component, const std::string& name, vcl::TIniFile& file,
+                                 const std::string& section);
+    void TranslateStringList(vcl::TComponent& component, const std::string& name, vcl::TIniFile& file,
+                             const std::string& section);
     // One text of each item of the collection `collection` of `component`: the item's string
     // property at `itemPath` under IndexedKey(prefix, keyName, i).
     void TranslateCollection(vcl::TComponent& component, const char* collection, const char* itemPath,
-                             const char* keyName, const std::string& section);
-    void TranslateListItems(vcl::TComponent& listView, const std::string& section);
+                             const char* keyName, vcl::TIniFile& file, const std::string& section);
+    void TranslateListItems(vcl::TComponent& listView, vcl::TIniFile& file, const std::string& section);
     bool Ignored(const vcl::TComponent& component) const;
 
     vcl::TStringList stringProperties_;

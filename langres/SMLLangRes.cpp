@@ -2,13 +2,14 @@
 
 #include "langres/SMLPublic.h"
 #include "platform/os/Os.h"
+#include "platform/vcl/FileNames.h"
 #include "platform/vcl/IniFiles.h"
 
 namespace {
 
 constexpr const char* kDefaultFileName = "DefLang.ini";
 
-std::string ProgramFolder() { return sml::ExtractFilePath(os::system().ModuleFileName()); }
+std::string ProgramFolder() { return vcl::ExtractFilePath(os::system().ModuleFileName()); }
 
 }  // namespace
 
@@ -31,11 +32,10 @@ const vcl::ClassInfo& TsmlLangRes::StaticClassInfo() {
 // in code never reaches for a file in the Windows folder.
 TsmlLangRes::TsmlLangRes(vcl::TComponent* owner) : TComponent(owner), langFilePath_(ProgramFolder() + kDefaultFileName) {
     if (owner && sml::IsCustomForm(*owner)) ownerForm_ = owner;
-    else if (owner && sml::IsDataModule(*owner)) ownerDataModule_ = owner;
-    else throw vcl::Exception("Owner must be a Form or a DataModule!");
+    else if (!owner || !sml::IsDataModule(*owner)) throw vcl::Exception("Owner must be a Form or a DataModule!");
 }
 
-std::string TsmlLangRes::LangFileName() const { return sml::ExtractFileName(langFilePath_); }
+std::string TsmlLangRes::LangFileName() const { return vcl::ExtractFileName(langFilePath_); }
 
 void TsmlLangRes::SetLangFileName(const std::string& fileName) {
     langFilePath_ = ProgramFolder() + fileName;

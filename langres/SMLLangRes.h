@@ -42,9 +42,8 @@ protected:
     // Runs Translate while active.
     void Changed();
 
-    // The owner as the kind it is; null for the other kind.
+    // The owning form; null when a data module owns the component.
     vcl::TComponent* OwnerForm() const { return ownerForm_; }
-    vcl::TComponent* OwnerDataModule() const { return ownerDataModule_; }
 
     // Bracketed when AddBracket says so.
     std::string Bracket(const std::string& text) const;
@@ -62,5 +61,4 @@ private:
     bool addBracket_ = false;
     bool active_ = false;
     vcl::TComponent* ownerForm_ = nullptr;
-    vcl::TComponent* ownerDataModule_ = nullptr;
 };

@@ -1,7 +1,6 @@
 #include "langres/SMLPublic.h"
 
 #include "platform/vcl/Component.h"
-#include "platform/vcl/DataModule.h"
 
 namespace sml {
 
@@ -12,19 +11,7 @@ std::string Unbracket(const std::string& text) {
     return text;
 }
 
-namespace {
-// Backslash and drive colon as on Windows; a forward slash too, which Windows also accepts.
-std::size_t FileNameStart(std::string_view path) {
-    const auto separator = path.find_last_of("\\/:");
-    return separator == std::string_view::npos ? 0 : separator + 1;
-}
-}  // namespace
-
-std::string ExtractFilePath(std::string_view path) { return std::string(path.substr(0, FileNameStart(path))); }
-
-std::string ExtractFileName(std::string_view path) { return std::string(path.substr(FileNameStart(path))); }
-
-bool Is(const vcl::TObject& object, std::string_view className) { return vcl::InheritsFromClass(object, className); }
+bool Is(const vcl::TObject& object, std::string_view className) { return object.ClassType().InheritsFrom(className); }
 
 bool IsForm(const vcl::TObject& object) { return Is(object, "TForm"); }
 

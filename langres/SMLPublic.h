@@ -1,7 +1,7 @@
 #pragma once
 // What the language components share: the wrapping of texts in angle brackets, the names of
-// the keys a translatable text is stored under, file-name parts, and how the components tell
-// the kinds of component they meet apart.
+// the keys a translatable text is stored under, and how the components tell the kinds of
+// component they meet apart.
 #include <string>
 #include <string_view>
 
@@ -17,10 +17,6 @@ std::string Bracket(const std::string& text);
 // A text of at least two characters that starts with "<" and ends with ">" loses both;
 // anything else comes back as it is.
 std::string Unbracket(const std::string& text);
-
-// The folder part of a path, separator included ("C:\Orlenza\"), and the part after it.
-std::string ExtractFilePath(std::string_view path);
-std::string ExtractFileName(std::string_view path);
 
 // Whether a component is of the named framework class or descends from it.
 bool Is(const vcl::TObject& object, std::string_view className);

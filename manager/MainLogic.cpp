@@ -5,6 +5,7 @@
 #include "common/WavePlay.h"
 #include "platform/os/Os.h"
 #include "platform/vcl/Application.h"
+#include "platform/vcl/FileNames.h"
 #include "settings/Settings.h"
 
 namespace manager {
@@ -25,11 +26,6 @@ constexpr ChoiceItem kChoices[] = {
 
 constexpr Tab kTabs[] = {Tab::Logon, Tab::Engine, Tab::Service, Tab::Master};
 
-bool FileExists(const std::string& path) {
-    const os::DWORD attributes = os::system().FileAttributes(path);
-    return attributes != os::InvalidFileAttributes && (attributes & os::FileAttributeDirectory) == 0;
-}
-
 TSettingItem& Item(TSettings& settings, config::Item item) { return *settings.Settings().Items(item); }
 
 }  // namespace
@@ -38,7 +34,7 @@ void MainLogic::FormCreate() {
     guard_.Reset();
     TSettings& settings = view_.Settings();
     settings.SetIniFileName(config::FilePath());
-    if (FileExists(settings.IniFileName())) {
+    if (vcl::FileExists(settings.IniFileName())) {
         settings.LoadSettings();
         languageValue_ = Item(settings, config::Language).Value().AsInteger();
         FillControls();

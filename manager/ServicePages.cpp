@@ -39,12 +39,12 @@ void ServicePages::OfferStopService(bool offer) {
 void ServicePages::Startup() {
     OpenService();
     TSrvCtrl& control = view_.ServiceControl();
-    state_ = control.GetState();
+    const TSrvState state = control.GetState();
     const TSrvStartType startType = control.GetStartType();
     CloseService();
     vcl::Application().ProcessMessages();
 
-    SelectForState(state_);
+    SelectForState(state);
     for (int i = 0; i < static_cast<int>(std::size(kStartTypes)); ++i)
         if (kStartTypes[i] == startType) view_.SelectServiceChoice(ServiceChoice::StartupType, i);
     view_.SelectServiceChoice(ServiceChoice::EnhancedStartup, IsEnhancedStartupEnabled() ? kEnhancedOn : kEnhancedOff);
@@ -53,10 +53,10 @@ void ServicePages::Startup() {
 void ServicePages::StartStopClick() {
     OpenService();
     TSrvCtrl& control = view_.ServiceControl();
-    state_ = control.GetState();
+    const TSrvState state = control.GetState();
     const int choice = view_.ServiceChoiceIndex(ServiceChoice::StartStop);
-    if (choice == kStartService && state_ != srvRunning) control.Start();
-    if (choice == kStopService && state_ != srvStopped) control.Stop();
+    if (choice == kStartService && state != srvRunning) control.Start();
+    if (choice == kStopService && state != srvStopped) control.Stop();
     CloseService();
 }
 
@@ -93,10 +93,10 @@ void ServicePages::EnhancedStartupClick() {
     }
     OfferStopService(true);
     OpenService();
-    state_ = view_.ServiceControl().GetState();
+    const TSrvState state = view_.ServiceControl().GetState();
     CloseService();
     vcl::Application().ProcessMessages();
-    SelectForState(state_);
+    SelectForState(state);
 }
 
 }  // namespace manager

@@ -30,7 +30,6 @@ private:
     void OfferStopService(bool offer);
 
     ServiceView& view_;
-    TSrvState state_ = srvStopped;
 };
 
 }  // namespace manager

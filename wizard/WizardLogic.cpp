@@ -3,6 +3,7 @@
 #include "common/WavePlay.h"
 #include "platform/os/Os.h"
 #include "platform/vcl/Application.h"
+#include "platform/vcl/FileNames.h"
 #include "settings/Settings.h"
 #include "wizard/WizardShared.h"
 
@@ -15,16 +16,6 @@ namespace {
 
 constexpr int kStep3Page = 2;
 constexpr int kVolumeBarMax = 100;
-
-bool FileExists(const std::string& path) {
-    const os::DWORD attributes = os::system().FileAttributes(path);
-    return attributes != os::InvalidFileAttributes && (attributes & os::FileAttributeDirectory) == 0;
-}
-
-std::string FolderOf(const std::string& path) {
-    const std::size_t slash = path.find_last_of("\\/:");
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
 
 }  // namespace
 
@@ -39,11 +30,11 @@ void StartTestSound() { os::sound().PlayByName("MICSOUND", 0, os::snd::Resource 
 void StopAllSounds() { os::sound().PlayByName(nullptr, 0, os::snd::Purge); }
 
 void WizardLogic::FormCreate() {
-    ProgramFolder = FolderOf(os::system().ModuleFileName());
+    ProgramFolder = vcl::ExtractFilePath(os::system().ModuleFileName());
     TSettings& settings = view_.Settings();
     settings.SetIniFileName(config::FilePath());
     // Only read: the manager owns the file.
-    if (FileExists(settings.IniFileName())) {
+    if (vcl::FileExists(settings.IniFileName())) {
         settings.LoadSettings();
         view_.ApplyThemeStyle(config::ThemeFromIndex(settings.Settings().Items(config::Theme)->Value().AsInteger()));
     } else {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/vcl/win/Graphics.h"
+#include "platform/vcl/win/WinHandles.h"
 
 namespace vcl::skin {
 
@@ -39,6 +40,45 @@ private:
     int saved_;
 };
 
+// A gradient, or with `gloss` a bright upper half over the gradient in the lower half.
+void FillSurface(HDC dc, const RECT& rect, COLORREF top, COLORREF bottom, bool gloss) {
+    if (!gloss) {
+        FillGradient(dc, rect, top, bottom);
+        return;
+    }
+    const int middle = rect.top + (rect.bottom - rect.top) / 2;
+    FillGradient(dc, RECT{rect.left, rect.top, rect.right, middle}, Mix(top, kWhite, 62, 100), Mix(top, kWhite, 30, 100));
+    FillGradient(dc, RECT{rect.left, middle, rect.right, rect.bottom}, top, bottom);
+}
+
+// A rectangle with corners rounded by `radius`, at most half the shorter side.
+win::UniqueRegion RoundedRegion(const RECT& rect, int radius) {
+    radius = ClampRadius(rect, radius);
+    if (radius == 0) return win::UniqueRegion(CreateRectRgnIndirect(&rect));
+    // The corners' ellipses are 2 * radius across; the region's right and bottom are exclusive.
+    return win::UniqueRegion(
+        CreateRoundRectRgn(rect.left, rect.top, rect.right + 1, rect.bottom + 1, 2 * radius, 2 * radius));
+}
+
+// The same with only its top corners rounded.
+win::UniqueRegion TopRoundedRegion(const RECT& rect, int radius) {
+    const RECT taller{rect.left, rect.top, rect.right, rect.bottom + radius};
+    win::UniqueRegion rounded = RoundedRegion(taller, radius);
+    const win::UniqueRegion box(CreateRectRgnIndirect(&rect));
+    CombineRgn(rounded.Get(), rounded.Get(), box.Get(), RGN_AND);
+    return rounded;
+}
+
+// Fills the region with what `fill` draws, clipped to it, then frames it.
+template <class Fill>
+void FillFramed(HDC dc, HRGN region, Fill fill, COLORREF frame) {
+    {
+        const Clipped clip(dc, region);
+        fill();
+    }
+    FrameRgn(dc, region, win::SolidBrush(frame), 1, 1);
+}
+
 // A pen and a brush selected for one shape.
 class Outline {
 public:
@@ -67,32 +107,6 @@ void FillGradient(HDC dc, const RECT& rect, COLORREF top, COLORREF bottom) {
 
 COLORREF Mix(COLORREF from, COLORREF to, int percent) { return Mix(from, to, percent, 100); }
 
-void FillSurface(HDC dc, const RECT& rect, COLORREF top, COLORREF bottom, bool gloss) {
-    if (!gloss) {
-        FillGradient(dc, rect, top, bottom);
-        return;
-    }
-    const int middle = rect.top + (rect.bottom - rect.top) / 2;
-    FillGradient(dc, RECT{rect.left, rect.top, rect.right, middle}, Mix(top, kWhite, 62), Mix(top, kWhite, 30));
-    FillGradient(dc, RECT{rect.left, middle, rect.right, rect.bottom}, top, bottom);
-}
-
-win::UniqueRegion RoundedRegion(const RECT& rect, int radius) {
-    radius = ClampRadius(rect, radius);
-    if (radius == 0) return win::UniqueRegion(CreateRectRgnIndirect(&rect));
-    // The corners' ellipses are 2 * radius across; the region's right and bottom are exclusive.
-    return win::UniqueRegion(
-        CreateRoundRectRgn(rect.left, rect.top, rect.right + 1, rect.bottom + 1, 2 * radius, 2 * radius));
-}
-
-win::UniqueRegion TopRoundedRegion(const RECT& rect, int radius) {
-    const RECT taller{rect.left, rect.top, rect.right, rect.bottom + radius};
-    win::UniqueRegion rounded = RoundedRegion(taller, radius);
-    const win::UniqueRegion box(CreateRectRgnIndirect(&rect));
-    CombineRgn(rounded.Get(), rounded.Get(), box.Get(), RGN_AND);
-    return rounded;
-}
-
 void FrameRounded(HDC dc, const RECT& rect, int radius, COLORREF color) {
     if (ClampRadius(rect, radius) == 0) {
         Frame(dc, rect, color);
@@ -104,40 +118,44 @@ void FrameRounded(HDC dc, const RECT& rect, int radius, COLORREF color) {
 
 void DrawFace(HDC dc, const RECT& rect, const TSkinStyle& style, FaceState state, int radius) {
     if (radius < 0) radius = style.faceRadius;
-    const win::UniqueRegion region = RoundedRegion(rect, radius);
-    {
-        const Clipped clip(dc, region.Get());
-        switch (state) {
-            case FaceState::Hot: FillSurface(dc, rect, style.faceHotTop, style.faceHotBottom, style.gloss); break;
-            case FaceState::Pressed:
-                FillSurface(dc, rect, style.facePressedTop, style.facePressedBottom, style.gloss);
-                break;
-            case FaceState::Disabled:
-                FillSurface(dc, rect, Mix(style.faceTop, style.background, 60), Mix(style.faceBottom, style.background, 60),
-                            style.gloss);
-                break;
-            default: FillSurface(dc, rect, style.faceTop, style.faceBottom, style.gloss); break;
-        }
+    COLORREF top = style.faceTop;
+    COLORREF bottom = style.faceBottom;
+    COLORREF frame = style.faceBorder;
+    switch (state) {
+        case FaceState::Hot:
+            top = style.faceHotTop;
+            bottom = style.faceHotBottom;
+            frame = style.hotBorder;
+            break;
+        case FaceState::Pressed:
+            top = style.facePressedTop;
+            bottom = style.facePressedBottom;
+            break;
+        case FaceState::Disabled:
+            top = Mix(style.faceTop, style.background, 60);
+            bottom = Mix(style.faceBottom, style.background, 60);
+            frame = style.disabledText;
+            break;
+        default: break;
     }
-    const COLORREF frame = state == FaceState::Disabled ? style.disabledText
-                           : state == FaceState::Hot    ? style.hotBorder
-                                                        : style.faceBorder;
-    FrameRgn(dc, region.Get(), win::SolidBrush(frame), 1, 1);
+    const win::UniqueRegion region = RoundedRegion(rect, radius);
+    FillFramed(dc, region.Get(), [&] { FillSurface(dc, rect, top, bottom, style.gloss); }, frame);
 }
 
 void DrawTab(HDC dc, const RECT& rect, const TSkinStyle& style, bool current) {
     const win::UniqueRegion region = TopRoundedRegion(rect, style.tabRadius);
-    {
-        const Clipped clip(dc, region.Get());
-        if (current) {
+    FillFramed(
+        dc, region.Get(),
+        [&] {
+            if (!current) {
+                FillSurface(dc, rect, style.faceTop, style.faceBottom, style.gloss);
+                return;
+            }
             Fill(dc, rect, style.background);
             if (style.tabMarkHeight > 0)
                 Fill(dc, RECT{rect.left, rect.top, rect.right, rect.top + style.tabMarkHeight + 1}, style.tabMark);
-        } else {
-            FillSurface(dc, rect, style.faceTop, style.faceBottom, style.gloss);
-        }
-    }
-    FrameRgn(dc, region.Get(), win::SolidBrush(current ? style.border : style.faceBorder), 1, 1);
+        },
+        current ? style.border : style.faceBorder);
 }
 
 void DrawTitleBar(HDC dc, const RECT& rect, const TSkinStyle& style) {
@@ -174,11 +192,8 @@ void DrawTitleBox(HDC dc, const RECT& rect, const TSkinStyle& style, Glyph glyph
         case TitleBoxShape::Square: {
             const COLORREF face = shade(glyph == Glyph::Close ? style.titleBoxClose : style.titleBoxFace);
             const win::UniqueRegion region = RoundedRegion(rect, 3);
-            {
-                const Clipped clip(dc, region.Get());
-                FillSurface(dc, rect, Mix(face, kWhite, 35), face, style.gloss);
-            }
-            FrameRgn(dc, region.Get(), win::SolidBrush(Mix(face, kWhite, 65)), 1, 1);
+            FillFramed(dc, region.Get(), [&] { FillSurface(dc, rect, Mix(face, kWhite, 35), face, style.gloss); },
+                       Mix(face, kWhite, 65));
             DrawGlyph(dc, rect, glyph, style.titleBoxGlyph);
             return;
         }
@@ -188,7 +203,7 @@ void DrawTitleBox(HDC dc, const RECT& rect, const TSkinStyle& style, Glyph glyph
 void DrawFocusRing(HDC dc, const RECT& rect, const TSkinStyle& style) {
     RECT ring = rect;
     InflateRect(&ring, -1, -1);
-    Frame(dc, ring, style.accent);
+    FrameRounded(dc, ring, style.faceRadius - 1, style.accent);
 }
 
 void DrawGlyph(HDC dc, const RECT& rect, Glyph glyph, COLORREF color, bool small) {

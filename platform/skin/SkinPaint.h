@@ -6,7 +6,6 @@
 #include <string>
 
 #include "platform/skin/SkinStyle.h"
-#include "platform/vcl/win/WinHandles.h"
 
 namespace vcl::skin {
 
@@ -18,15 +17,10 @@ void Fill(HDC dc, const RECT& rect, COLORREF color);
 // A one-pixel frame just inside `rect`.
 void Frame(HDC dc, const RECT& rect, COLORREF color);
 void FillGradient(HDC dc, const RECT& rect, COLORREF top, COLORREF bottom);
-// A gradient, or with `gloss` a bright upper half over the gradient in the lower half.
-void FillSurface(HDC dc, const RECT& rect, COLORREF top, COLORREF bottom, bool gloss);
 // `from` moved towards `to` by percent (0 to 100).
 COLORREF Mix(COLORREF from, COLORREF to, int percent);
-// A rectangle with corners rounded by `radius` (at most half the shorter side), and one with
-// only its top corners rounded; for clipping and framing shapes.
-win::UniqueRegion RoundedRegion(const RECT& rect, int radius);
-win::UniqueRegion TopRoundedRegion(const RECT& rect, int radius);
-// A one-pixel frame just inside the rounded rectangle.
+// A one-pixel frame just inside a rectangle with corners rounded by `radius` (at most half the
+// shorter side).
 void FrameRounded(HDC dc, const RECT& rect, int radius, COLORREF color);
 // A raised face (button, thumb, caption box) with its frame, rounded by the style's radius
 // unless `radius` says otherwise.
@@ -37,7 +31,7 @@ void DrawTab(HDC dc, const RECT& rect, const TSkinStyle& style, bool current);
 void DrawTitleBar(HDC dc, const RECT& rect, const TSkinStyle& style);
 // A title-bar box (minimise, maximise, close) with its glyph.
 void DrawTitleBox(HDC dc, const RECT& rect, const TSkinStyle& style, Glyph glyph, FaceState state);
-// The keyboard-focus ring just inside a face's frame.
+// The keyboard-focus ring just inside a face's frame, rounded like the face.
 void DrawFocusRing(HDC dc, const RECT& rect, const TSkinStyle& style);
 // Centred in `rect`; `small` draws it a size smaller.
 void DrawGlyph(HDC dc, const RECT& rect, Glyph glyph, COLORREF color, bool small = false);

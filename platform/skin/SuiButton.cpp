@@ -79,11 +79,7 @@ void TsuiButton::Paint(const DRAWITEMSTRUCT& item) {
     skin::Fill(item.hDC, item.rcItem, BackgroundRGB());
     skin::DrawFace(item.hDC, item.rcItem, style, state);
     if (default_ && !disabled) skin::FrameRounded(item.hDC, item.rcItem, style.faceRadius, style.accent);
-    if ((item.itemState & ODS_FOCUS) != 0) {
-        RECT ring = item.rcItem;
-        InflateRect(&ring, -1, -1);
-        skin::FrameRounded(item.hDC, ring, style.faceRadius - 1, style.accent);
-    }
+    if ((item.itemState & ODS_FOCUS) != 0) skin::DrawFocusRing(item.hDC, item.rcItem, style);
     RECT text = item.rcItem;
     if (pressed) OffsetRect(&text, 1, 1);
     skin::DrawLabel(item.hDC, text, Caption(), Font().Handle(), disabled ? style.disabledText : style.faceText,

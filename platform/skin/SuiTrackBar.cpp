@@ -145,11 +145,7 @@ LRESULT TsuiTrackBar::CustomDraw(const NMCUSTOMDRAW& draw) {
                                           : pressed ? skin::FaceState::Pressed
                                                     : skin::FaceState::Normal;
             skin::DrawFace(draw.hdc, draw.rc, style, state);
-            if (GetFocus() == window) {
-                RECT ring = draw.rc;
-                InflateRect(&ring, -1, -1);
-                skin::FrameRounded(draw.hdc, ring, style.faceRadius - 1, style.accent);
-            }
+            if (GetFocus() == window) skin::DrawFocusRing(draw.hdc, draw.rc, style);
             return CDRF_SKIPDEFAULT;
         }
         default: return CDRF_DODEFAULT;

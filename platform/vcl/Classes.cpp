@@ -77,6 +77,12 @@ bool ClassInfo::InheritsFrom(const ClassInfo& ancestor) const {
     return false;
 }
 
+bool ClassInfo::InheritsFrom(std::string_view ancestorName) const {
+    for (const ClassInfo* c = this; c; c = c->parent_)
+        if (SameText(c->name_, ancestorName)) return true;
+    return false;
+}
+
 void ReplaceOrAppendProperty(std::vector<PropInfo>& properties, PropInfo info) {
     for (PropInfo& existing : properties)
         if (SameText(existing.name, info.name)) {

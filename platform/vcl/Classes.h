@@ -92,6 +92,9 @@ public:
     const std::vector<PropInfo>& Properties() const { return properties_; }
     const PropInfo* FindProperty(std::string_view name) const;  // case-insensitive
     bool InheritsFrom(const ClassInfo& ancestor) const;
+    // By the ancestor's name (case-insensitive): for classes that live in the Windows half,
+    // which portable code cannot name otherwise.
+    bool InheritsFrom(std::string_view ancestorName) const;
     // Creates a component of this class owned by `owner`; null factory for abstract classes.
     const Factory& Create() const { return factory_; }
 

@@ -8,10 +8,4 @@ const ClassInfo& TDataModule::StaticClassInfo() {
     return info;
 }
 
-bool InheritsFromClass(const TObject& object, std::string_view className) {
-    for (const ClassInfo* info = &object.ClassType(); info; info = info->Parent())
-        if (SameText(info->Name(), className)) return true;
-    return false;
-}
-
 }  // namespace vcl

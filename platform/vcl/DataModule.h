@@ -11,8 +11,4 @@ public:
     explicit TDataModule(TComponent* owner) : TComponent(owner) {}
 };
 
-// Whether `object` is of the named framework class or a descendant of it. Form classes live in
-// the Windows half, so portable code recognises them by their class names.
-bool InheritsFromClass(const TObject& object, std::string_view className);
-
 }  // namespace vcl

@@ -19,6 +19,7 @@
 #include "platform/vcl/DataModule.h"
 #include "platform/vcl/FormRecord.h"
 #include "platform/vcl/FormStream.h"
+#include "platform/vcl/FileNames.h"
 #include "platform/vcl/FormText.h"
 #include "platform/vcl/IniFiles.h"
 #include "tests/support/TempDir.h"
@@ -655,11 +656,11 @@ TEST(LangResPublic, KeyNamesAndFileNameParts) {
         {sml::IndexedKey("RG1", "Items", 2), "RG1_Items[2]"},
         {sml::IndexedKey("LV1", "ColumnCaption", 10), "LV1_ColumnCaption[10]"},
         {sml::SubItemKey("LV1", 3, 0), "LV1_SubItem[3]Caption[0]"},
-        {sml::ExtractFilePath("C:\\Orlenza\\olzconsole.exe"), "C:\\Orlenza\\"},
-        {sml::ExtractFilePath("C:olz.exe"), "C:"},
-        {sml::ExtractFilePath("olz.exe"), ""},
-        {sml::ExtractFileName("C:\\Orlenza\\DefLang.ini"), "DefLang.ini"},
-        {sml::ExtractFileName("sub\\German.ini"), "German.ini"},
+        {vcl::ExtractFilePath("C:\\Orlenza\\olzconsole.exe"), "C:\\Orlenza\\"},
+        {vcl::ExtractFilePath("C:olz.exe"), "C:"},
+        {vcl::ExtractFilePath("olz.exe"), ""},
+        {vcl::ExtractFileName("C:\\Orlenza\\DefLang.ini"), "DefLang.ini"},
+        {vcl::ExtractFileName("sub\\German.ini"), "German.ini"},
         {sml::Unbracket("<"), "<"},
         {sml::Unbracket(">x<"), ">x<"},
         {sml::Unbracket("<<x>>"), "<x>"},

@@ -12,13 +12,13 @@
 #include "platform/os/Os.h"
 #include "platform/os/sim/SimSound.h"
 #include "platform/os/sim/SimSoundIni.h"
+#include "platform/vcl/FileNames.h"
 #include "wizard/FMicWizard.h"
 #include "wizard/WizardProgram.h"
 #include "wizard/sim/SoundLog.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    std::string folder = os::system().ModuleFileName();
-    folder = folder.substr(0, folder.find_last_of("\\/") + 1);
+    const std::string folder = vcl::ExtractFilePath(os::system().ModuleFileName());
     const std::string path = folder + "simsound.ini";
     std::ifstream file(path, std::ios::binary);
     const std::string description{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};

@@ -1,7 +1,8 @@
 #pragma once
 // System facts that a test sets: the system directory (a real folder on the host), a tick count
-// that moves only when told (or, for measurements, the host's clock), the running program's path. Message texts are the system's own,
-// as Wine gives them, so code that shows them reads the same under both backends.
+// that moves only when told (or, for measurements, the host's clock), the running program's
+// path. Message texts are the system's own, as Wine gives them, so code that shows them reads
+// the same under both backends.
 #include <string>
 
 #include "platform/os/System.h"

@@ -23,8 +23,7 @@ void Report(const std::exception& error) noexcept {
     }
 }
 
-// Runs `action`, reporting what it raises. The exception is caught by its type here rather than
-// rethrown from a catch-all: a rethrow inside a handler corrupts the stack under Wine's unwinder.
+// Runs `action`, reporting what it raises.
 template <class Action>
 void Barrier(Action&& action) noexcept {
     try {
