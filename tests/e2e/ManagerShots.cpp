@@ -16,7 +16,6 @@ namespace {
 using namespace std::chrono_literals;
 
 const char* const kStyles[] = {"MacOS", "WinXP", "DeepBlue", "Protein", "BlueGlass"};
-const char* const kSection = "[\\Software\\Brenmoor Industries\\Orlenza]\r\n";
 
 // Opens "&Help" > "&About" as the keyboard does and waits for the box.
 HWND OpenAbout(const e2e::Program& program, HWND window) {
@@ -27,7 +26,7 @@ HWND OpenAbout(const e2e::Program& program, HWND window) {
 // One run of the manager in the style stored under "Theme"; false when it went wrong.
 bool ShootStyle(const std::string& folder, int style) {
     e2e::WriteFile(e2e::SystemIniPath(),
-                   std::string(kSection) +
+                   std::string(e2e::kConfigSection) +
                        "ViewSoundData=1\r\nVoiceAssist=1\r\nConfidence=90\r\nAccuracy=30\r\nVoiceTries=3\r\n"
                        "LockOutTime=10\r\nInactivityTime=90\r\nPlayBackVoicePrint=1\r\nNoiseFiltration=1\r\n"
                        "Theme=" + std::to_string(style) + "\r\nLanguage=0\r\nPasswordTries=3\r\n");

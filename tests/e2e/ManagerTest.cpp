@@ -13,7 +13,6 @@ namespace {
 using namespace std::chrono_literals;
 
 const char* const kTitle = "Orlenza System Manager";
-const char* const kSection = "[\\Software\\Brenmoor Industries\\Orlenza]\r\n";
 
 class Manager : public ::testing::Test {
 protected:
@@ -53,6 +52,15 @@ std::vector<Probe> ProbesOf(HWND window) {
             {"tree view", tree, {(treeRect.right - treeRect.left) / 2, 0}, &vcl::TSkinStyle::border}};
 }
 
+// Every probe drawn in `style`, but the tree view: it is not a themed control and keeps MacOS.
+void ExpectThemedIn(HWND window, vcl::TsuiUIStyle style) {
+    const vcl::TSkinStyle& macOS = vcl::SkinStyleOf(vcl::TsuiUIStyle::MacOS);
+    for (const Probe& probe : ProbesOf(window)) {
+        const vcl::TSkinStyle& expected = probe.color == &vcl::TSkinStyle::border ? macOS : vcl::SkinStyleOf(style);
+        EXPECT_EQ(e2e::ScreenPixel(probe.window, probe.point.x, probe.point.y), expected.*probe.color) << probe.what;
+    }
+}
+
 // Over to "Master Settings", whose first page is "Theme Style"; the theme list.
 HWND OpenThemePage(HWND window) {
     const HWND tabs = e2e::FindVisible(window, WC_TABCONTROLA);
@@ -65,19 +73,19 @@ TEST_F(Manager, FirstStartCreatesTheDefaultsAndCloseWritesThemAgain) {
     e2e::Program program("olzconsole.exe");
     const HWND window = program.WaitForWindow(kTitle);
     ASSERT_NE(window, nullptr);
-    const std::string defaults = std::string(kSection) +
+    const std::string defaults = std::string(e2e::kConfigSection) +
                                  "ViewSoundData=1\r\nVoiceAssist=1\r\nConfidence=90\r\nAccuracy=30\r\nVoiceTries=3\r\n"
                                  "LockOutTime=10\r\nInactivityTime=90\r\nPlayBackVoicePrint=1\r\nNoiseFiltration=1\r\n"
                                  "Theme=0\r\nLanguage=0\r\nPasswordTries=3\r\n";
     EXPECT_EQ(e2e::ReadFile(ini), defaults);
 
-    e2e::WriteFile(ini, kSection);  // the close must write every key again
+    e2e::WriteFile(ini, e2e::kConfigSection);  // the close must write every key again
     ASSERT_TRUE(Close(program, window));
     EXPECT_EQ(e2e::ReadFile(ini), defaults);
 }
 
 TEST_F(Manager, StoredValuesOutOfRangeComeBackInRange) {
-    e2e::WriteFile(ini, std::string(kSection) +
+    e2e::WriteFile(ini, std::string(e2e::kConfigSection) +
                             "Confidence=50\r\nVoiceAssist=2\r\nInactivityTime=200\r\nVoiceTries=0\r\nPasswordTries=0\r\n");
     e2e::Program program("olzconsole.exe");
     const HWND window = program.WaitForWindow(kTitle);
@@ -164,10 +172,7 @@ TEST_F(Manager, PickingProteinRestylesTheListedControlsAtOnceAndTheCloseStoresIt
     const HWND themes = OpenThemePage(window);
     ASSERT_NE(themes, nullptr);
     e2e::Settle();
-    const vcl::TSkinStyle& macOS = vcl::SkinStyleOf(vcl::TsuiUIStyle::MacOS);
-    const vcl::TSkinStyle& protein = vcl::SkinStyleOf(vcl::TsuiUIStyle::Protein);
-    for (const Probe& probe : ProbesOf(window))
-        EXPECT_EQ(e2e::ScreenPixel(probe.window, probe.point.x, probe.point.y), macOS.*probe.color) << probe.what;
+    ExpectThemedIn(window, vcl::TsuiUIStyle::MacOS);
 
     // What a pick in the list sends.
     SendMessageA(themes, CB_SETCURSEL, 3, 0);
@@ -175,18 +180,14 @@ TEST_F(Manager, PickingProteinRestylesTheListedControlsAtOnceAndTheCloseStoresIt
                  reinterpret_cast<LPARAM>(themes));
     e2e::Settle();
     EXPECT_FALSE(IsIconic(window)) << "restored after the restyle";
-    for (const Probe& probe : ProbesOf(window)) {
-        // The tree views are not among the themed controls.
-        const vcl::TSkinStyle& expected = probe.color == &vcl::TSkinStyle::border ? macOS : protein;
-        EXPECT_EQ(e2e::ScreenPixel(probe.window, probe.point.x, probe.point.y), expected.*probe.color) << probe.what;
-    }
+    ExpectThemedIn(window, vcl::TsuiUIStyle::Protein);
 
     ASSERT_TRUE(Close(program, window));
     EXPECT_NE(e2e::ReadFile(ini).find("\r\nTheme=3\r\n"), std::string::npos) << e2e::ReadFile(ini);
 }
 
 TEST_F(Manager, TheAboutBoxShowsInTheStoredStyleWithOneOK) {
-    e2e::WriteFile(ini, std::string(kSection) + "Theme=4\r\n");
+    e2e::WriteFile(ini, std::string(e2e::kConfigSection) + "Theme=4\r\n");
     e2e::Program program("olzconsole.exe");
     const HWND window = program.WaitForWindow(kTitle);
     ASSERT_NE(window, nullptr);
@@ -212,7 +213,7 @@ TEST_F(Manager, TheAboutBoxShowsInTheStoredStyleWithOneOK) {
 }
 
 TEST_F(Manager, AStoredThemeOutsideTheListOpensInMacOSWithNoneSelectedAndTheCloseWritesMinusOne) {
-    e2e::WriteFile(ini, std::string(kSection) + "Theme=7\r\n");
+    e2e::WriteFile(ini, std::string(e2e::kConfigSection) + "Theme=7\r\n");
     e2e::Program program("olzconsole.exe");
     const HWND window = program.WaitForWindow(kTitle);
     ASSERT_NE(window, nullptr);
@@ -221,9 +222,7 @@ TEST_F(Manager, AStoredThemeOutsideTheListOpensInMacOSWithNoneSelectedAndTheClos
     ASSERT_NE(themes, nullptr);
     e2e::Settle();
     EXPECT_EQ(SendMessageA(themes, CB_GETCURSEL, 0, 0), CB_ERR);
-    const vcl::TSkinStyle& macOS = vcl::SkinStyleOf(vcl::TsuiUIStyle::MacOS);
-    for (const Probe& probe : ProbesOf(window))
-        EXPECT_EQ(e2e::ScreenPixel(probe.window, probe.point.x, probe.point.y), macOS.*probe.color) << probe.what;
+    ExpectThemedIn(window, vcl::TsuiUIStyle::MacOS);
 
     ASSERT_TRUE(Close(program, window));
     EXPECT_NE(e2e::ReadFile(ini).find("\r\nTheme=-1\r\n"), std::string::npos) << e2e::ReadFile(ini);

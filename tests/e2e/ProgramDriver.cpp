@@ -23,13 +23,6 @@ std::string ClassOf(HWND window) {
     return buffer;
 }
 
-std::string ExecutableFolder() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder = path;
-    return folder.substr(0, folder.find_last_of('\\') + 1);
-}
-
 DWORD OwnerOf(HWND window) {
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
@@ -167,6 +160,13 @@ void DragTrackBar(HWND trackBar, int position) {
     SendMessageA(parent, WM_HSCROLL, thumbTrack, reinterpret_cast<LPARAM>(trackBar));
     SendMessageA(parent, WM_HSCROLL, TB_ENDTRACK, reinterpret_cast<LPARAM>(trackBar));
     Settle();
+}
+
+std::string ExecutableFolder() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder = path;
+    return folder.substr(0, folder.find_last_of('\\') + 1);
 }
 
 void Settle() { std::this_thread::sleep_for(std::chrono::milliseconds(200)); }

@@ -60,7 +60,11 @@ COLORREF ScreenPixel(HWND window, int x, int y);
 // The window as it is on the screen, as a 24-bit BMP file.
 bool SaveWindowPicture(HWND window, const std::string& path);
 
+// The folder of the running test executable, where the programs are, with its trailing '\'.
+std::string ExecutableFolder();
+// The shared configuration file, and the line its values follow.
 std::string SystemIniPath();
+inline const char* const kConfigSection = "[\\Software\\Brenmoor Industries\\Orlenza]\r\n";
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);
 

@@ -44,10 +44,6 @@ Key WorkstationKey() {
     return Key(key);
 }
 
-void WaitForState(DWORD state) {
-    for (int i = 0; i < 100 && ServiceState() != state; ++i) std::this_thread::sleep_for(50ms);
-}
-
 }  // namespace
 
 void PrepareServiceMachine() {
@@ -71,6 +67,14 @@ DWORD ServiceState() {
     return status.dwCurrentState;
 }
 
+bool WaitForServiceState(DWORD state) {
+    for (int i = 0; i < 100; ++i) {
+        if (ServiceState() == state) return true;
+        std::this_thread::sleep_for(50ms);
+    }
+    return false;
+}
+
 DWORD ServiceStartType() {
     StandInHandles open;
     DWORD needed = 0;
@@ -86,7 +90,7 @@ void StopStandInService() {
         SERVICE_STATUS status;
         ControlService(open.service.get(), SERVICE_CONTROL_STOP, &status);
     }
-    WaitForState(SERVICE_STOPPED);
+    WaitForServiceState(SERVICE_STOPPED);
 }
 
 void StartStandInService() {
@@ -94,7 +98,7 @@ void StartStandInService() {
         StandInHandles open;
         StartServiceA(open.service.get(), 0, nullptr);
     }
-    WaitForState(SERVICE_RUNNING);
+    WaitForServiceState(SERVICE_RUNNING);
 }
 
 void SetServiceStartType(DWORD startType) {

@@ -12,6 +12,8 @@ namespace e2e {
 void PrepareServiceMachine();
 
 DWORD ServiceState();
+// Waits up to five seconds for the service to reach `state`; false when it does not.
+bool WaitForServiceState(DWORD state);
 DWORD ServiceStartType();
 // Asks the service to stop or start and waits until it has.
 void StopStandInService();

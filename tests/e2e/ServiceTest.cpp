@@ -73,9 +73,6 @@ protected:
         }
         return false;
     }
-    static bool WaitForState(DWORD state) {
-        return Eventually([state] { return e2e::ServiceState() == state; });
-    }
     static bool WaitForStartType(DWORD startType) {
         return Eventually([startType] { return e2e::ServiceStartType() == startType; });
     }
@@ -100,9 +97,9 @@ TEST_F(ServicePages, StartAndStopWorkTheRealService) {
     Open(0);
     EXPECT_TRUE(Checked("Stop Service")) << "the stopped service";
     Click("Start Service");
-    EXPECT_TRUE(WaitForState(SERVICE_RUNNING));
+    EXPECT_TRUE(e2e::WaitForServiceState(SERVICE_RUNNING));
     Click("Stop Service");
-    EXPECT_TRUE(WaitForState(SERVICE_STOPPED));
+    EXPECT_TRUE(e2e::WaitForServiceState(SERVICE_STOPPED));
 }
 
 TEST_F(ServicePages, StartupTypeChangesTheServiceAndShowsAtTheNextStart) {
@@ -156,7 +153,7 @@ TEST_F(ServicePages, RefusalsShowTheSystemsTextAndTheWindowKeepsWorking) {
     ASSERT_TRUE(WaitForStartType(SERVICE_DEMAND_START));
     ShowPage(0);
     Click("Start Service");
-    EXPECT_TRUE(WaitForState(SERVICE_RUNNING)) << "the window still works";
+    EXPECT_TRUE(e2e::WaitForServiceState(SERVICE_RUNNING)) << "the window still works";
 }
 
 TEST_F(ServicePages, AMissingServiceIsReportedAtStartAndTheWindowOpensAnyway) {

@@ -40,13 +40,31 @@ void PostKey(HWND window, WPARAM key) {
     Settle();
 }
 
+HWND StartAtStep(const Program& program, int step) {
+    const HWND window = program.WaitForWindow(kTitle);
+    if (!window) return nullptr;
+    Settle();
+    for (int next = 2; next <= step; ++next)
+        if (!Press(window, "Next >") || !WaitForStep(window, next)) return nullptr;
+    return window;
+}
+
+std::string SimSoundPath() { return ExecutableFolder() + "simsound.ini"; }
+
+std::string SimSoundDescription(const std::string& passes, int mixers) {
+    return "[Mixers]\r\nCount=" + std::to_string(mixers) +
+           "\r\nName0=Sim Audio A\r\nName1=Sim Audio B\r\n"
+           "[Recording]\r\nDestination=Recording Control\r\nSources=Microphone,Line In\r\n"
+           "[Microphone]\r\nPasses=" + passes + "\r\n";
+}
+
 void StoreTheme(int theme) {
     const std::string ini = SystemIniPath();
     if (theme < 0) {
         DeleteFileA(ini.c_str());
         return;
     }
-    WriteFile(ini, "[\\Software\\Brenmoor Industries\\Orlenza]\r\nTheme=" + std::to_string(theme) + "\r\n");
+    WriteFile(ini, std::string(kConfigSection) + "Theme=" + std::to_string(theme) + "\r\n");
 }
 
 }  // namespace e2e::wizard

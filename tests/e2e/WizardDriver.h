@@ -22,5 +22,13 @@ bool Press(HWND window, const std::string& caption);
 void PostKey(HWND window, WPARAM key);
 // Writes the configuration file with this theme; a negative theme removes the file.
 void StoreTheme(int theme);
+// Waits for the wizard's window and takes it to `step` with "Next >"; null when it cannot.
+HWND StartAtStep(const Program& program, int step);
+
+// simsound.ini beside the programs, which olzsoundwiz_sim.exe reads, and the sound system the
+// tests and pictures use: `mixers` devices "Sim Audio A", "Sim Audio B", each with a
+// "Recording Control" destination over "Microphone" and "Line In", and microphone passes `passes`.
+std::string SimSoundPath();
+std::string SimSoundDescription(const std::string& passes, int mixers = 2);
 
 }  // namespace e2e::wizard

@@ -35,29 +35,16 @@ bool ShootTheme(const std::string& folder, int theme) {
     return program.WaitForExit(10s) == 0;
 }
 
-std::string BinFolder() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder = path;
-    return folder.substr(0, folder.find_last_of('\\') + 1);
-}
-
 // Step 4 of the simulated build until its first question; null when it does not come.
 HWND QuestionAfterTheWait(e2e::Program& program, HWND& window, const std::string& title) {
-    window = program.WaitForWindow(kTitle);
-    if (!window) return nullptr;
-    e2e::Settle();
-    for (int step = 2; step <= 4; ++step)
-        if (!Press(window, "Next >") || !WaitForStep(window, step)) return nullptr;
-    return program.WaitForWindow(title, 25s);
+    window = StartAtStep(program, 4);
+    return window ? program.WaitForWindow(title, 25s) : nullptr;
 }
 
 bool ShootSimulated(const std::string& folder, int theme) {
     const std::string prefix = folder + "\\wizard-" + kThemes[theme] + "-";
-    const std::string ini = BinFolder() + "simsound.ini";
-    e2e::WriteFile(ini, "[Mixers]\r\nCount=2\r\nName0=Sim Audio A\r\nName1=Sim Audio B\r\n[Recording]\r\n"
-                        "Destination=Recording Control\r\nSources=Microphone,Line In\r\n"
-                        "[Microphone]\r\nPasses=128/7\r\n");
+    const std::string ini = SimSoundPath();
+    e2e::WriteFile(ini, SimSoundDescription("128/7"));
     bool shot = false;
     {
         e2e::Program program("olzsoundwiz_sim.exe");

@@ -14,13 +14,6 @@ namespace {
 using namespace std::chrono_literals;
 using namespace e2e::wizard;
 
-std::string BinFolder() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder = path;
-    return folder.substr(0, folder.find_last_of('\\') + 1);
-}
-
 class WizardSim : public ::testing::Test {
 protected:
     // Without a window manager on the test display, Wine waits a second for one whenever a
@@ -33,7 +26,7 @@ protected:
     void SetUp() override {
         StoreTheme(-1);
         for (const char* file : {"Destinations.txt", "Recording Destinations.txt"})
-            DeleteFileA((BinFolder() + file).c_str());
+            DeleteFileA((e2e::ExecutableFolder() + file).c_str());
     }
     void TearDown() override {
         DeleteFileA(ini.c_str());
@@ -41,11 +34,7 @@ protected:
     }
 
     void Describe(const std::string& passes, int mixers = 2) {
-        e2e::WriteFile(ini, "[Mixers]\r\nCount=" + std::to_string(mixers) +
-                                "\r\nName0=Sim Audio A\r\nName1=Sim Audio B\r\n"
-                                "[Recording]\r\nDestination=Recording Control\r\nSources=Microphone,Line In\r\n"
-                                "[Microphone]\r\nPasses=" + passes + "\r\n"
-                                "[Sounds]\r\nLog=sounds.log\r\n");
+        e2e::WriteFile(ini, SimSoundDescription(passes, mixers) + "[Sounds]\r\nLog=sounds.log\r\n");
     }
     // The sounds the wizard asked for so far, one line each.
     std::vector<std::string> Sounds() const {
@@ -59,15 +48,6 @@ protected:
     std::vector<std::string> SoundsAfter(std::size_t count) const {
         const std::vector<std::string> all = Sounds();
         return {all.begin() + static_cast<std::ptrdiff_t>(std::min(count, all.size())), all.end()};
-    }
-    // Started and taken to step 4.
-    HWND StartAtStep4(e2e::Program& program) {
-        const HWND window = program.WaitForWindow(kTitle);
-        if (!window) return nullptr;
-        e2e::Settle();
-        for (int step = 2; step <= 4; ++step)
-            if (!Press(window, "Next >") || !WaitForStep(window, step)) return nullptr;
-        return window;
     }
     // The items a selection dialog offers, in order.
     static std::vector<std::string> Items(HWND dialog) {
@@ -106,14 +86,14 @@ protected:
         }
     }
 
-    std::string ini = BinFolder() + "simsound.ini";
-    std::string soundLog = BinFolder() + "sounds.log";
+    std::string ini = SimSoundPath();
+    std::string soundLog = e2e::ExecutableFolder() + "sounds.log";
 };
 
 TEST_F(WizardSim, SteadySpeechEnablesNextAfterEightGoodPasses) {
     Describe("128/7");
     e2e::Program program("olzsoundwiz_sim.exe");
-    const HWND window = StartAtStep4(program);
+    const HWND window = StartAtStep(program, 4);
     ASSERT_NE(window, nullptr);
     ASSERT_NO_FATAL_FAILURE(ChooseDeviceAndInputThenListen(program, window));
 
@@ -133,8 +113,8 @@ TEST_F(WizardSim, SteadySpeechEnablesNextAfterEightGoodPasses) {
     EXPECT_EQ(e2e::ScreenPixel(meter, 9, 7 * 7 + 2), RGB(255, 0, 0));
     EXPECT_EQ(e2e::ScreenPixel(meter, 9, 6 * 7 + 2), RGB(255, 255, 255));
 
-    EXPECT_EQ(e2e::ReadFile(BinFolder() + "Destinations.txt").find("Recording Control") != std::string::npos, true);
-    const std::string sources = e2e::ReadFile(BinFolder() + "Recording Destinations.txt");
+    EXPECT_EQ(e2e::ReadFile(e2e::ExecutableFolder() + "Destinations.txt").find("Recording Control") != std::string::npos, true);
+    const std::string sources = e2e::ReadFile(e2e::ExecutableFolder() + "Recording Destinations.txt");
     EXPECT_LT(sources.find("Microphone"), sources.find("Line In")) << sources;
 
     // On to step 5 and back: step 4 checks again from the beginning.
@@ -156,7 +136,7 @@ TEST_F(WizardSim, SteadySpeechEnablesNextAfterEightGoodPasses) {
 TEST_F(WizardSim, ABadDcLevelWarnsEachPassAndEndsWithTheFailureText) {
     Describe("100/0", 1);
     e2e::Program program("olzsoundwiz_sim.exe");
-    const HWND window = StartAtStep4(program);
+    const HWND window = StartAtStep(program, 4);
     ASSERT_NE(window, nullptr);
 
     int hardwareWarnings = 0;
@@ -220,7 +200,7 @@ TEST_F(WizardSim, CancelOnStep3StopsTheTestSoundAndNoStartsItAgain) {
 TEST_F(WizardSim, BackDuringTheFirstWaitReturnsAtOnce) {
     Describe("128/7");
     e2e::Program program("olzsoundwiz_sim.exe");
-    const HWND window = StartAtStep4(program);
+    const HWND window = StartAtStep(program, 4);
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(Press(window, "< Back"));
     EXPECT_TRUE(WaitForStep(window, 3, 2s));

@@ -13,6 +13,7 @@
 #include "langres/SMLFormLangRes.h"
 #include "platform/os/Os.h"
 #include "platform/os/sim/SimOs.h"
+#include "tests/support/TestFont.h"
 
 namespace {
 
@@ -40,31 +41,6 @@ const fs::path& Folder() {
     return folder;
 }
 
-class TFuzzFont : public vcl::TPersistent {
-public:
-    OLZ_CLASS_INFO
-    const std::string& Name() const { return name_; }
-    void SetName(const std::string& name) { name_ = name; }
-    int Size() const { return size_; }
-    void SetSize(int size) { size_ = size; }
-    std::uint8_t Charset() const { return charset_; }
-    void SetCharset(std::uint8_t charset) { charset_ = charset; }
-
-private:
-    std::string name_ = "Tahoma";
-    int size_ = 8;
-    std::uint8_t charset_ = 1;
-};
-
-const ClassInfo& TFuzzFont::StaticClassInfo() {
-    static const ClassInfo info = ClassBuilder<TFuzzFont>("TFont", &TPersistent::StaticClassInfo())
-                                      .Property("Name", &TFuzzFont::Name, &TFuzzFont::SetName)
-                                      .Property("Size", &TFuzzFont::Size, &TFuzzFont::SetSize)
-                                      .Property("Charset", &TFuzzFont::Charset, &TFuzzFont::SetCharset)
-                                      .Build();
-    return info;
-}
-
 // A form (TCustomForm <- TForm <- TFuzzFrm) and a radio group: a caption, a font, list items.
 class TFuzzComponent : public vcl::TComponent {
 public:
@@ -72,7 +48,7 @@ public:
     const ClassInfo& ClassType() const override { return info_; }
     const std::string& Caption() const { return caption_; }
     void SetCaption(const std::string& caption) { caption_ = caption; }
-    TFuzzFont& Font() { return font_; }
+    testing_support::TTestFont& Font() { return font_; }
     vcl::TStringList& Items() { return items_; }
 
     static const ClassInfo& Form() {
@@ -95,7 +71,7 @@ public:
 private:
     const ClassInfo& info_;
     std::string caption_;
-    TFuzzFont font_;
+    testing_support::TTestFont font_;
     vcl::TStringList items_;
 };
 

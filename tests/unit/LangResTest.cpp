@@ -17,12 +17,13 @@
 #include "platform/os/sim/SimOs.h"
 #include "platform/vcl/Collection.h"
 #include "platform/vcl/DataModule.h"
+#include "platform/vcl/FileNames.h"
 #include "platform/vcl/FormRecord.h"
 #include "platform/vcl/FormStream.h"
-#include "platform/vcl/FileNames.h"
 #include "platform/vcl/FormText.h"
 #include "platform/vcl/IniFiles.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/TestFont.h"
 
 using testing_support::ReadFileBytes;
 using testing_support::WriteFileBytes;
@@ -33,31 +34,6 @@ using vcl::TComponent;
 namespace {
 
 // ---- The test form's classes -------------------------------------------------------------------
-
-class TTestFont : public vcl::TPersistent {
-public:
-    OLZ_CLASS_INFO
-    const std::string& Name() const { return name_; }
-    void SetName(const std::string& name) { name_ = name; }
-    int Size() const { return size_; }
-    void SetSize(int size) { size_ = size; }
-    std::uint8_t Charset() const { return charset_; }
-    void SetCharset(std::uint8_t charset) { charset_ = charset; }
-
-private:
-    std::string name_ = "Tahoma";
-    int size_ = 8;
-    std::uint8_t charset_ = 1;
-};
-
-const ClassInfo& TTestFont::StaticClassInfo() {
-    static const ClassInfo info = ClassBuilder<TTestFont>("TFont", &TPersistent::StaticClassInfo())
-                                      .Property("Name", &TTestFont::Name, &TTestFont::SetName)
-                                      .Property("Size", &TTestFont::Size, &TTestFont::SetSize)
-                                      .Property("Charset", &TTestFont::Charset, &TTestFont::SetCharset)
-                                      .Build();
-    return info;
-}
 
 // A grid column's title.
 class TTestTitle : public vcl::TPersistent {
@@ -145,7 +121,7 @@ public:
     TTestItems& ListItems() { return listItems_; }
     TTestItems& Nodes() { return nodes_; }
     TTestItems& GridColumns() { return gridColumns_; }
-    TTestFont& Font() { return font_; }
+    testing_support::TTestFont& Font() { return font_; }
 
     // Kinds of control, by the class names the language component knows.
     static const ClassInfo& Kind(const char* className) {
@@ -182,7 +158,7 @@ private:
     TTestItems listItems_{TTestItem::Column()};
     TTestItems nodes_{TTestItem::Node()};
     TTestItems gridColumns_{TTestItem::GridColumn()};
-    TTestFont font_;
+    testing_support::TTestFont font_;
 };
 
 // Form classes: TCustomForm <- TForm <- TLangTestFrm, and a form that is not a TForm.
@@ -193,7 +169,7 @@ public:
 
     const std::string& Caption() const { return caption_; }
     void SetCaption(const std::string& caption) { caption_ = caption; }
-    TTestFont& Font() { return font_; }
+    testing_support::TTestFont& Font() { return font_; }
 
     static const ClassInfo& CustomForm() {
         static const ClassInfo info = ClassBuilder<TTestForm>("TCustomForm", &TComponent::StaticClassInfo())
@@ -214,7 +190,7 @@ public:
 private:
     const ClassInfo* info_;
     std::string caption_;
-    TTestFont font_;
+    testing_support::TTestFont font_;
 };
 
 // A label class that form definitions can create.
